@@ -1,0 +1,45 @@
+#pragma once
+// Everything the program asks the user goes through this interface: the Qt implementation
+// shows real dialogs, the headless one writes to standard error, the tests script the answers.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+enum class MsgIcon { None, Information, Exclamation, Question, Critical };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+struct FileDialogRequest {
+    bool save = false;
+    QString title;
+    // Classic filter text: "Web Files (*.HTM)|*.htm;*.html|All Files (*.*)|*.*".
+    QString filter;
+    int filterIndex = 1;  // 1-based entry of the filter that starts selected
+    QString folder;
+    QString fileName;     // suggested name
+};
+
+struct FileDialogResult {
+    QString path;         // empty when cancelled
+    int filterIndex = 1;  // the filter entry that was selected when the dialog closed
+};
+
+struct PopupItem {
+    QString caption;
+    bool enabled = true;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual MsgAnswer Message(const QString& title, const QString& text, MsgButtons buttons, MsgIcon icon) = 0;
+    // The one-line input box; an empty optional when cancelled.
+    virtual std::optional<QString> Input(const QString& title, const QString& prompt, const QString& defaultText) = 0;
+    virtual FileDialogResult FileDialog(const FileDialogRequest& request) = 0;
+    // The colour dialog, preset to a colour value 0x00BBGGRR; the chosen value, or empty when cancelled.
+    virtual std::optional<quint32> Color(quint32 initialColor) = 0;
+    // A pop-up menu; the index of the chosen item, or -1 when none was chosen.
+    virtual int Popup(const QList<PopupItem>& items) = 0;
+};

@@ -1,0 +1,77 @@
+#include "Paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+QString ToNativeSeparators(const QString& path)
+{
+    QString result = path;
+    result.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return result;
+}
+
+namespace {
+
+QString MatchComponent(const QString& folder, const QString& name)
+{
+    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    return {};
+}
+
+}  // namespace
+
+QString ResolvePath(const QString& path)
+{
+    const QString written = ToNativeSeparators(path);
+    if (written.isEmpty() || QFileInfo::exists(written))
+        return written;
+
+    const bool absolute = written.startsWith(QLatin1Char('/'));
+    const QStringList parts = written.split(QLatin1Char('/'));
+    QString current = absolute ? QStringLiteral("/") : QString();
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")) {
+            if (!part.isEmpty())
+                current += part + QLatin1Char('/');
+            continue;
+        }
+        QString candidate = current + part;
+        if (!QFileInfo::exists(candidate)) {
+            const QString match = MatchComponent(current, part);
+            if (match.isEmpty())
+                return written;
+            candidate = current + match;
+        }
+        current = candidate;
+        if (i + 1 < parts.size())
+            current += QLatin1Char('/');
+    }
+    return current;
+}
+
+bool FileExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(ResolvePath(path));
+    return info.exists() && !info.isDir();
+}
+
+bool FolderExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    return QFileInfo(ResolvePath(path)).isDir();
+}
+
+QString LongPathName(const QString& path)
+{
+    const QString canonical = QFileInfo(ResolvePath(path)).canonicalFilePath();
+    return canonical;
+}

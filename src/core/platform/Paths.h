@@ -1,0 +1,18 @@
+#pragma once
+// Paths that templates, settings and installation files store keep their Windows form
+// (relative, backslash-separated). Here both "\" and "/" separate folders, and a path that does
+// not exist as written is matched component by component ignoring letter case.
+#include <QString>
+
+// Backslashes become "/"; nothing else changes.
+QString ToNativeSeparators(const QString& path);
+
+// The path as it stands on disk: the written form when it exists, else the case-insensitive
+// match of each component, else the written form with "/" separators.
+QString ResolvePath(const QString& path);
+
+bool FileExists(const QString& path);    // an existing file, not a folder
+bool FolderExists(const QString& path);  // an existing folder
+
+// The long form of an existing path: its canonical path; empty when the path does not exist.
+QString LongPathName(const QString& path);

@@ -1,0 +1,64 @@
+#include "StderrDialogs.h"
+
+MsgAnswer StderrDialogs::AssumedAnswer(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::Ok: return MsgAnswer::Ok;
+    case MsgButtons::OkCancel: return MsgAnswer::Cancel;
+    case MsgButtons::YesNo: return MsgAnswer::No;
+    case MsgButtons::YesNoCancel: return MsgAnswer::Cancel;
+    }
+    return MsgAnswer::Cancel;
+}
+
+static QString AnswerName(MsgAnswer answer)
+{
+    switch (answer) {
+    case MsgAnswer::Ok: return QStringLiteral("OK");
+    case MsgAnswer::Cancel: return QStringLiteral("Cancel");
+    case MsgAnswer::Yes: return QStringLiteral("Yes");
+    case MsgAnswer::No: return QStringLiteral("No");
+    }
+    return {};
+}
+
+void StderrDialogs::Write(const QString& line)
+{
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream_);
+    std::fputc('\n', stream_);
+    std::fflush(stream_);
+}
+
+MsgAnswer StderrDialogs::Message(const QString& title, const QString& text, MsgButtons buttons, MsgIcon)
+{
+    const MsgAnswer answer = AssumedAnswer(buttons);
+    QString line = title + QStringLiteral(": ") + text;
+    if (buttons != MsgButtons::Ok)
+        line += QStringLiteral(" [answered ") + AnswerName(answer) + QStringLiteral("]");
+    Write(line);
+    return answer;
+}
+
+std::optional<QString> StderrDialogs::Input(const QString& title, const QString& prompt, const QString&)
+{
+    Write(title + QStringLiteral(": ") + prompt + QStringLiteral(" [answered Cancel]"));
+    return std::nullopt;
+}
+
+FileDialogResult StderrDialogs::FileDialog(const FileDialogRequest& request)
+{
+    Write(request.title + QStringLiteral(": file dialog [answered Cancel]"));
+    return {QString(), request.filterIndex};
+}
+
+std::optional<quint32> StderrDialogs::Color(quint32)
+{
+    Write(QStringLiteral("Color: colour dialog [answered Cancel]"));
+    return std::nullopt;
+}
+
+int StderrDialogs::Popup(const QList<PopupItem>&)
+{
+    return -1;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// An open template for the scanner: the file is read once and decoded; positions count
+// characters from 1, so a windows-1252 template is read exactly byte by byte.
+#include "platform/TextCodec.h"
+
+#include <QString>
+
+class TemplateFile {
+public:
+    TemplateFile() = default;
+    // Throws AppError when the file cannot be read.
+    static TemplateFile Open(const QString& path);
+    static TemplateFile FromText(const QString& text, TextEncoding encoding = TextEncoding::Windows1252);
+
+    const QString& text() const { return text_; }
+    qint64 byteSize() const { return byteSize_; }
+    // The template's own size: the file less a line break the import appended to it.
+    qint64 templateBytes() const { return byteSize_ - appendedBytes_; }
+    void SetAppendedBytes(qint64 bytes) { appendedBytes_ = bytes; }
+
+    // True when there is no character at this 1-based position.
+    bool AtEnd(qint64 startLoc) const { return startLoc > text_.size(); }
+
+    static constexpr qint64 kSizeLimit = 65536;
+
+private:
+    QString text_;
+    qint64 byteSize_ = 0;
+    qint64 appendedBytes_ = 0;
+};

@@ -1,0 +1,99 @@
+#include "TextUtilities.h"
+
+#include "platform/AppError.h"
+#include "platform/ReportSink.h"
+
+namespace {
+
+bool IsLayoutChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 32 || u == 13 || u == 10 || u == 9;
+}
+
+// Runs a body under the utility's own error report; on failure the result is empty text.
+template <typename Body>
+QString Reported(const QString& title, const QString& step, Body&& body)
+{
+    try {
+        QString result;
+        AsAppError([&] { result = body(); });
+        return result;
+    } catch (const AppError& error) {
+        ShowErrorReport(ReportDialogs(), title, error, step);
+        return QString();
+    }
+}
+
+}  // namespace
+
+QString ReplaceAnyCase(QString& sourceString, const QString& findString, const QString& replace)
+{
+    sourceString = Reported(QStringLiteral("Replace any Case"), QStringLiteral("Replace any Case"), [&] {
+        if (findString.isEmpty())
+            return sourceString;
+        // Each search restarts at the front of the rebuilt text. No match can start before
+        // (match - find length + 1), since that part of the text is unchanged and held none, so
+        // the search resumes there: the same result as a restart at position 1, in linear time.
+        // A replacement that holds the find text would recreate it forever; such a search goes
+        // on after the inserted text instead.
+        const bool replaceRecreates = replace.contains(findString, Qt::CaseInsensitive);
+        QString text = sourceString;
+        qsizetype from = 0;
+        for (;;) {
+            const qsizetype at = text.indexOf(findString, from, Qt::CaseInsensitive);
+            if (at < 0)
+                break;
+            text.replace(at, findString.size(), replace);
+            from = replaceRecreates ? at + replace.size() : qMax<qsizetype>(0, at - findString.size() + 1);
+        }
+        return text;
+    });
+    return sourceString;
+}
+
+QString ReplaceAnyCaseBetween(QString& sourceString, const QString& findStart, const QString& findEnd,
+                              const QString& replace)
+{
+    sourceString = Reported(QStringLiteral("Replace any Case Between"), QStringLiteral("Replace any Case Betwen"), [&] {
+        if (findStart.isEmpty())
+            return sourceString;
+        const bool replaceRecreates = replace.contains(findStart, Qt::CaseInsensitive);
+        QString text = sourceString;
+        qsizetype from = 0;
+        for (;;) {
+            const qsizetype start = text.indexOf(findStart, from, Qt::CaseInsensitive);
+            if (start < 0)
+                break;
+            const qsizetype end = text.indexOf(findEnd, start, Qt::CaseInsensitive);
+            if (end < 0 || findEnd.isEmpty())
+                break;
+            text.replace(start, end + findEnd.size() - start, replace);
+            from = replaceRecreates ? start + replace.size() : qMax<qsizetype>(0, start - findStart.size() + 1);
+        }
+        return text;
+    });
+    return sourceString;
+}
+
+QString Cleanup(QString& sentence)
+{
+    sentence = Reported(QStringLiteral("Cleanup Sentence"), QStringLiteral("Cleanup Sentence"), [&] {
+        qsizetype first = 0;
+        qsizetype last = sentence.size();
+        while (first < last && IsLayoutChar(sentence[first]))
+            ++first;
+        while (last > first && IsLayoutChar(sentence[last - 1]))
+            --last;
+        return sentence.mid(first, last - first);
+    });
+    return sentence;
+}
+
+QString ExtractDirectory(const QString& fileString)
+{
+    const qsizetype at = qMax(fileString.lastIndexOf(QLatin1Char('\\')), fileString.lastIndexOf(QLatin1Char('/')));
+    if (at < 0)
+        return QString();
+    return fileString.left(at + 1);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Four small string procedures used across the program: a case-insensitive replace-all, a
+// case-insensitive replace of delimited spans, a trim of layout characters and the folder part
+// of a path. The first three change the caller's text and also return the result; on an
+// unexpected failure they show the standard report and return empty text.
+#include <QString>
+
+QString ReplaceAnyCase(QString& sourceString, const QString& findString, const QString& replace);
+QString ReplaceAnyCaseBetween(QString& sourceString, const QString& findStart, const QString& findEnd,
+                              const QString& replace);
+// Removes blanks, carriage returns, line feeds and tabs at both ends.
+QString Cleanup(QString& sentence);
+// The folder part of a path with its trailing separator ("\" or "/"), or empty text.
+QString ExtractDirectory(const QString& fileString);
+
+// Convenience forms for callers that keep their own text.
+inline QString ReplacedAnyCase(QString text, const QString& find, const QString& replace)
+{
+    return ReplaceAnyCase(text, find, replace);
+}
+inline QString CleanedUp(QString text)
+{
+    return Cleanup(text);
+}

@@ -1,0 +1,7 @@
+#include "MainWindow.h"
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral(" VarKit"));
+    resize(800, 600);
+}

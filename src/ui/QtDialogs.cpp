@@ -1,0 +1,112 @@
+#include "QtDialogs.h"
+
+#include <QColorDialog>
+#include <QCursor>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::None: return QMessageBox::NoIcon;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQtButtons(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::Ok: return QMessageBox::Ok;
+    case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+// "Web Files (*.HTM)|*.htm;*.html|All Files (*.*)|*.*" as Qt name filters.
+QStringList ToNameFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList result;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        QString name = parts[i];
+        const qsizetype paren = name.indexOf(QLatin1Char('('));
+        if (paren >= 0)
+            name = name.left(paren).trimmed();
+        result << name + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return result;
+}
+
+}  // namespace
+
+MsgAnswer QtDialogs::Message(const QString& title, const QString& text, MsgButtons buttons, MsgIcon icon)
+{
+    QMessageBox box(ToQtIcon(icon), title, text, ToQtButtons(buttons), parent_);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    case QMessageBox::Ok: return MsgAnswer::Ok;
+    default: return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    }
+}
+
+std::optional<QString> QtDialogs::Input(const QString& title, const QString& prompt, const QString& defaultText)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
+FileDialogResult QtDialogs::FileDialog(const FileDialogRequest& request)
+{
+    QFileDialog dialog(parent_, request.title, request.folder);
+    const QStringList filters = ToNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {QString(), request.filterIndex};
+    const int index = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return {dialog.selectedFiles().first(), index > 0 ? index : request.filterIndex};
+}
+
+std::optional<quint32> QtDialogs::Color(quint32 initialColor)
+{
+    const QColor initial(initialColor & 0xFF, (initialColor >> 8) & 0xFF, (initialColor >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(initial, parent_);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return static_cast<quint32>(chosen.red()) | (static_cast<quint32>(chosen.green()) << 8)
+        | (static_cast<quint32>(chosen.blue()) << 16);
+}
+
+int QtDialogs::Popup(const QList<PopupItem>& items)
+{
+    QMenu menu(parent_);
+    QList<QAction*> actions;
+    for (const PopupItem& item : items) {
+        QAction* action = menu.addAction(item.caption);
+        action->setEnabled(item.enabled);
+        actions << action;
+    }
+    QAction* chosen = menu.exec(QCursor::pos());
+    return chosen ? static_cast<int>(actions.indexOf(chosen)) : -1;
+}

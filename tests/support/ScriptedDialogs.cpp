@@ -1,0 +1,92 @@
+#include "ScriptedDialogs.h"
+
+MsgAnswer ScriptedDialogs::Message(const QString& title, const QString& text, MsgButtons buttons, MsgIcon icon)
+{
+    RecordedBox box;
+    box.kind = QStringLiteral("message");
+    box.title = title;
+    box.text = text;
+    box.buttons = buttons;
+    box.icon = icon;
+    boxes << box;
+    if (answers.empty())
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    const MsgAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::Input(const QString& title, const QString& prompt, const QString& defaultText)
+{
+    RecordedBox box;
+    box.kind = QStringLiteral("input");
+    box.title = title;
+    box.text = prompt;
+    box.defaultText = defaultText;
+    boxes << box;
+    if (inputs.empty())
+        return std::nullopt;
+    const bool answered = inputs.front().has_value();
+    const QString answer = inputs.front().value_or(QString());
+    inputs.pop_front();
+    if (!answered)
+        return std::nullopt;
+    return answer;
+}
+
+FileDialogResult ScriptedDialogs::FileDialog(const FileDialogRequest& request)
+{
+    RecordedBox box;
+    box.kind = QStringLiteral("file");
+    box.title = request.title;
+    box.fileRequest = request;
+    boxes << box;
+    if (files.empty())
+        return {QString(), request.filterIndex};
+    FileDialogResult answer = files.front();
+    files.pop_front();
+    return answer;
+}
+
+std::optional<quint32> ScriptedDialogs::Color(quint32 initialColor)
+{
+    RecordedBox box;
+    box.kind = QStringLiteral("color");
+    boxes << box;
+    colorRequests << initialColor;
+    if (colors.empty())
+        return std::nullopt;
+    auto answer = colors.front();
+    colors.pop_front();
+    return answer;
+}
+
+int ScriptedDialogs::Popup(const QList<PopupItem>& items)
+{
+    RecordedBox box;
+    box.kind = QStringLiteral("popup");
+    boxes << box;
+    popupRequests << items;
+    if (popups.empty())
+        return -1;
+    const int answer = popups.front();
+    popups.pop_front();
+    return answer;
+}
+
+QStringList ScriptedDialogs::Titles() const
+{
+    QStringList titles;
+    for (const RecordedBox& box : boxes)
+        titles << box.title;
+    return titles;
+}
+
+int ScriptedDialogs::CountTitled(const QString& title) const
+{
+    int count = 0;
+    for (const RecordedBox& box : boxes)
+        if (box.title == title)
+            ++count;
+    return count;
+}
