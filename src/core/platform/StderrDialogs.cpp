@@ -30,8 +30,10 @@ void StderrDialogs::Write(const QString& line)
     std::fflush(stream_);
 }
 
-MsgAnswer StderrDialogs::Message(const QString& title, const QString& text, MsgButtons buttons, MsgIcon)
+MsgAnswer StderrDialogs::Message(const QString& title, const QString& text, MsgButtons buttons, MsgIcon icon)
 {
+    if (icon == MsgIcon::Exclamation && text.startsWith(QLatin1String("Error ")))
+        ++errorReports_;
     const MsgAnswer answer = AssumedAnswer(buttons);
     QString line = title + QStringLiteral(": ") + text;
     if (buttons != MsgButtons::Ok)

@@ -15,10 +15,14 @@ public:
     std::optional<quint32> Color(quint32 initialColor) override;
     int Popup(const QList<PopupItem>& items) override;
 
+    // How many standard error reports ("Error N: ...") were shown.
+    int ErrorReports() const { return errorReports_; }
+
     // The answer a headless run assumes for a box with these buttons.
     static MsgAnswer AssumedAnswer(MsgButtons buttons);
 
 private:
     void Write(const QString& line);
     FILE* stream_;
+    int errorReports_ = 0;
 };

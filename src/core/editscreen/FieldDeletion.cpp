@@ -1,0 +1,32 @@
+#include "FieldDeletion.h"
+
+#include "platform/AppError.h"
+#include "shell/FormState.h"
+#include "shell/HelpMenuItems.h"
+
+void DataFieldDelete(FormState& form)
+{
+    EditScreen& screen = form.screen;
+    try {
+        AsAppError([&] {
+            // Highest index first; each shown field's removal returns the layout cursor to
+            // where it stood before that field was created.
+            for (int n = screen.FieldCount() - 1; n > 0; --n) {
+                const int x = screen.FieldCount() - 1;
+                if (screen.Field(x).DataField.visible) {
+                    screen.DataScrollInsert.height = screen.Field(x).DataField.geometry.top + 60;
+                    screen.ApplyScrollRange();
+                }
+                screen.RemoveLastField();
+            }
+            DeleteMenuOption(form);
+            while (screen.OptionCount() > 1)
+                screen.RemoveLastOption();
+            while (screen.GroupCount() > 1)
+                screen.RemoveLastGroup();
+        });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Delete Template Fields"), error, QStringLiteral("Delete fields"));
+    }
+    screen.NotifyReset();
+}

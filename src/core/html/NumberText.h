@@ -1,0 +1,16 @@
+#pragma once
+// Numbers as Make HTML's arithmetic reads and writes them.
+#include <QString>
+
+// The leading number of a text: blanks are skipped, then an optional sign, digits with one
+// decimal point and an optional exponent; reading stops at the first character that cannot
+// belong to the number. Text without a leading number is 0. Throws AppError 6 when the number
+// is beyond the range of a double.
+double LeadingNumber(const QString& text);
+
+// Rounds to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+double RoundHalfEven(double value);
+
+// The shortest general form: up to 15 significant digits, no trailing zeros, an exponent
+// ("1E+20", "1E-05") only where the plain form would be too long.
+QString GeneralNumber(double value);

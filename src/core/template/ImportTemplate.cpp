@@ -1,0 +1,287 @@
+#include "ImportTemplate.h"
+
+#include "TagScanner.h"
+#include "authoring/ColorcodeMarkup.h"
+#include "editscreen/FieldCreation.h"
+#include "editscreen/FieldDeletion.h"
+#include "editscreen/OptionSets.h"
+#include "editscreen/SectionGroups.h"
+#include "html/ScreenCommands.h"
+#include "platform/AppError.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "shell/DesignerFiles.h"
+#include "shell/FileCommands.h"
+#include "shell/FormState.h"
+#include "shell/HelpMenuItems.h"
+#include "shell/WindowLayout.h"
+
+#include <QFile>
+
+namespace {
+
+const QString kFileNotFound = QStringLiteral("File not found. Check file name or path.");
+const QString kNotCaptioned = QStringLiteral("Template has not been Captioned for use by this program");
+
+QString OlderDataQuestion()
+{
+    const QStringList pieces = {
+        QStringLiteral("You have previously used an older version of VarKit "),
+        QStringLiteral("to save unique data for these template fields."),
+        QString(),
+        QStringLiteral("You now have the option to: "),
+        QString(),
+        QStringLiteral("YES    - import that data and save in the new format.  "),
+        QStringLiteral("NO      - abandon and remove that data. "),
+        QStringLiteral("CANCEL - skip this time and ask later."),
+    };
+    QString text;
+    for (const QString& piece : pieces)
+        text += piece + QStringLiteral("\r\n");
+    return text;
+}
+
+QString TooManyTagsStep(const QString& step)
+{
+    return step + QStringLiteral("\r\n\r\n") + QStringLiteral("The template holds more than ")
+        + QString::number(FormState::kMaxFieldIndex) + QStringLiteral(" VarKits; the rest of it was not loaded.")
+        + QStringLiteral("\r\n") + QStringLiteral("Combine some fields, or place static sections of code in a separate file")
+        + QStringLiteral("\r\n") + QStringLiteral("that can be inserted using the 'include' VarKit.");
+}
+
+struct ImportRun {
+    FormState& form;
+    QString& step;
+    bool& hasData;
+    bool& designerCommand;
+
+    // The keyword loop; returns when the template is read, cancelled, failed or killed.
+    void ReadKeywords()
+    {
+        EditScreen& screen = form.screen;
+        if (form.MarkupText.Text().isEmpty()) {
+            form.dialogs().Message(QStringLiteral("Import Template Error"), QStringLiteral("There is no Template loaded. "),
+                                   MsgButtons::Ok, MsgIcon::None);
+            return;
+        }
+        if (form.ImportAbort)
+            return;
+        ColorcodeMarkup(form, QString());
+
+        step = QStringLiteral("Loading Template");
+        WriteTextFile(form.WorkFile, form.MarkupText.Text() + QStringLiteral("\r\n"), form.TemplateEncoding);
+
+        step = QStringLiteral("Reading Template");
+        TemplateFile file = TemplateFile::Open(form.WorkFile);
+        file.SetAppendedBytes(2);  // the line break written after the markup is not the template's
+        form.EditSize = QString::number(file.byteSize());
+        qint64 startLoc = 1;
+        Keyword keyword;
+        QString groupName;
+        while (!file.AtEnd(startLoc)) {
+            keyword.Reset();
+            if (form.ImportAbort)
+                return;
+            FetchKeywords(file, startLoc, keyword, form);
+            if (form.ImportAbort || keyword.prompt == kScanError)
+                return;
+            form.pump.MaybeRun();
+            if (keyword.keyStyle.startsWith(QLatin1String("StartGroupO"))) {
+                groupName = keyword.prompt;
+                keyword.prompt.clear();
+            }
+            if (screen.FieldCount() > FormState::kMaxFieldIndex)
+                throw AppError(ErrorNumber::SubscriptOutOfRange);
+            hasData = keyword.keyStyle == QLatin1String("-") || !keyword.prompt.isEmpty() || !keyword.defaultText.isEmpty();
+            DataFieldAdd(screen, form.dialogs(), keyword.keyStyle, hasData, groupName);
+            const int n = screen.FieldCount() - 1;
+            EditField& field = screen.Field(n);
+            field.DataLabel.caption = keyword.prompt;
+            const QString& style = field.DataLabel.tag;
+            if (style == QLatin1String("-")) {
+                field.DataField.text = !keyword.defaultText.isEmpty() && field.DataLabel.caption.isEmpty()
+                    ? keyword.defaultText
+                    : field.DataLabel.caption;
+            } else if (style == QLatin1String("$") && keyword.prompt.startsWith(QLatin1Char('$'))) {
+                form.TemplateChanged = form.ExportChanged = false;
+                designerCommand = true;
+                RunActionFile(form, keyword.prompt, keyword.defaultText);
+                if (keyword.defaultText == QLatin1String("kill"))
+                    return;
+            } else if (style == QLatin1String("$")) {
+                if (keyword.defaultText.isEmpty() && !keyword.prompt.isEmpty())
+                    form.WindowCaption = QStringLiteral(" VarKit - ") + keyword.prompt;
+                else if (!keyword.defaultText.isEmpty() && !keyword.prompt.isEmpty())
+                    AddCustomHelp(form, keyword.prompt, keyword.defaultText);
+            } else if (keyword.defaultText.contains(QLatin1Char('|'))) {
+                DataOptionAdd(form, keyword.defaultText, n);
+            } else if (!keyword.defaultText.isEmpty()) {
+                field.DataField.text = keyword.defaultText;
+            }
+            screen.NotifyChanged(ScreenElement::Field, n);
+            form.TemplateSegments[n] = keyword.auctionText;
+            form.FieldNames[n] = keyword.globalVariable;
+        }
+        const int count = screen.FieldCount();
+        if (count <= FormState::kMaxFieldIndex)
+            form.TemplateSegments[count] = keyword.auctionText;
+        form.EditSize = QString::number(file.byteSize());
+        for (int g = 1; g < screen.GroupCount(); ++g)
+            if (screen.Group(g).DataKeep.value == 0)
+                DataKeep_Click(screen, form.dialogs(), g);
+    }
+};
+
+void CleanUp(FormState& form, bool& hasData)
+{
+    EditScreen& screen = form.screen;
+    form.ImportRunning = false;
+    form.Button[4].tag.clear();
+    form.Button[4].caption = QStringLiteral("Reload Template");
+    form.FileName.enabled = true;
+    form.FileMenuEnabled = true;
+    Form_Resize(form);
+    for (int i = 1; i < screen.FieldCount() && !hasData; ++i)
+        hasData = !screen.Field(i).DataLabel.caption.isEmpty() || !screen.Field(i).DataField.text.isEmpty();
+    if (hasData) {
+        screen.DataScrollMessage.visible = false;
+        screen.DataScrollInsertVisible = true;
+    } else {
+        screen.DataScrollMessage.caption = kNotCaptioned;
+        screen.DataScrollMessage.visible = true;
+    }
+    screen.NotifyChanged(ScreenElement::ScrollArea, 0);
+    form.NotifyChanged();
+}
+
+void OfferOlderData(FormState& form)
+{
+    form.pump.RunNow();
+    const QString oldData = PriorChoicesFile(form.FileName.text);
+    if (oldData.isEmpty() || !CanOpenForReading(oldData))
+        return;
+    const MsgAnswer answer = form.dialogs().Message(QStringLiteral("Import Template"), OlderDataQuestion(),
+                                                    MsgButtons::YesNoCancel, MsgIcon::Question);
+    if (answer == MsgAnswer::Yes)
+        Button_Click(form, 5);
+    else if (answer == MsgAnswer::No)
+        QFile::remove(ResolvePath(oldData));
+}
+
+}  // namespace
+
+QString PriorChoicesFile(const QString& templatePath)
+{
+    if (!templatePath.endsWith(QLatin1String(".TPL"), Qt::CaseInsensitive))
+        return QString();
+    return templatePath.left(templatePath.size() - 1) + QLatin1Char('e');
+}
+
+void FetchTemplate(FormState& form)
+{
+    const QString step = QStringLiteral("Fetch Template");
+    TextFileData data;
+    try {
+        data = ReadTextFile(form.FileName.text);
+    } catch (const AppError&) {
+        form.dialogs().Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
+    try {
+        AsAppError([&] {
+            form.TemplateEncoding = data.encoding;
+            form.MarkupText.SetText(data.text);
+            form.MarkupText.SetSelStart(0);
+            form.MarkupSize = QString::number(form.MarkupText.Length());
+            form.FileSize = QString::number(data.byteSize);
+        });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Fetch Template"), error, step);
+    }
+    form.NotifyChanged();
+}
+
+bool FileName_KeyPress(FormState& form, int keyAscii)
+{
+    if (form.MenuEditTag == QLatin1String("export") || keyAscii != 13 || form.FileName.text.isEmpty())
+        return false;
+    if (!CanOpenForReading(form.FileName.text)) {
+        form.dialogs().Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
+        return true;
+    }
+    FetchTemplate(form);
+    if (!form.MarkupText.Text().isEmpty())
+        ImportTemplate(form);
+    return true;
+}
+
+void ImportTemplate(FormState& form)
+{
+    QString step = QStringLiteral("Import Template");
+    if (form.Button[4].caption == QLatin1String("Cancel")) {
+        form.Button[4].tag = QStringLiteral("Abort");
+        form.ImportAbort = true;
+        form.pump.RunNow();
+    } else {
+        form.Button[4].tag.clear();
+        form.ImportAbort = false;
+    }
+    if (form.ImportRunning)
+        return;
+    form.ImportRunning = true;
+    bool designerCommand = false;
+    bool hasData = false;
+    EditScreen& screen = form.screen;
+
+    try {
+        AsAppError([&] {
+            form.Button[4].caption = QStringLiteral("Cancel");
+            form.FileName.enabled = false;
+            form.FileMenuEnabled = false;
+            screen.DataScrollMessage.caption = QStringLiteral("Please wait...\r\nProcessing Template");
+            screen.DataScrollMessage.visible = true;
+            form.NotifyChanged();
+
+            step = QStringLiteral("Clearing Prior Template");
+            screen.DataScrollInsertVisible = false;
+            form.pump.RunNow();
+            DataFieldDelete(form);
+            screen.DataScrollInsert.top = 0;
+            screen.DataScrollInsert.height = 120;
+            screen.DataScrollbar.value = 0;
+            screen.OpenGroupIndex.clear();
+            for (QString& segment : form.TemplateSegments)
+                segment.clear();
+            form.UndoStart = -1;
+            form.UndoOldText.clear();
+            form.UndoNewText.clear();
+
+            ImportRun run{form, step, hasData, designerCommand};
+            run.ReadKeywords();
+        });
+    } catch (const AppError& error) {
+        const QString location = error.number() == ErrorNumber::SubscriptOutOfRange && step == QLatin1String("Reading Template")
+            ? TooManyTagsStep(step)
+            : step;
+        ShowErrorReport(form.dialogs(), QStringLiteral("Import Template"), error, location);
+    }
+
+    CleanUp(form, hasData);
+
+    step = QStringLiteral("Load Prior choices");
+    try {
+        AsAppError([&] { OfferOlderData(form); });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Import Template"), error, step);
+    }
+
+    if (designerCommand) {
+        form.TemplateChanged = form.ExportChanged = false;
+        if (!form.StartupTemplate.isEmpty()) {
+            form.FileName.text = form.ProgramFolder + form.StartupTemplate;
+            FileName_KeyPress(form, 13);
+        } else {
+            MenuFileOpen_Click(form, 0);
+        }
+    }
+}

@@ -1,0 +1,13 @@
+#include "RunWindow.h"
+
+#include "MainWindow.h"
+
+#include <QApplication>
+
+int RunWindow(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,82 @@
+// The --fields tool, run as a real process on the built program.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include "support/ProgramRun.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString WriteTemplate(const QTemporaryDir& dir, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(QStringLiteral("t.tpl"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+}  // namespace
+
+TEST(FieldsCommand, PrintsTheImportedModelAsJson)
+{
+    QTemporaryDir dir;
+    const QString path = WriteTemplate(dir, "<p>[VarKit Size=S||M]</p><VarKit Extras=false>[VarKit~Note]</VarKit>");
+    const ProgramRun run = RunVarkit({QStringLiteral("--fields"), path});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonObject root = QJsonDocument::fromJson(run.out).object();
+    const QJsonArray fields = root.value(QStringLiteral("fields")).toArray();
+    ASSERT_EQ(fields.size(), 5);  // Size, the opener, the note, the closer, the end of the file
+    const QJsonObject size = fields[0].toObject();
+    EXPECT_EQ(size.value(QStringLiteral("index")).toInt(), 1);
+    EXPECT_EQ(size.value(QStringLiteral("prompt")).toString(), QStringLiteral("Size"));
+    EXPECT_EQ(size.value(QStringLiteral("value")).toString(), QStringLiteral("M"));
+    EXPECT_EQ(size.value(QStringLiteral("optionCount")).toString(), QStringLiteral("2"));
+    EXPECT_TRUE(size.value(QStringLiteral("visible")).toBool());
+    const QJsonArray options = size.value(QStringLiteral("options")).toArray();
+    ASSERT_EQ(options.size(), 2);
+    EXPECT_FALSE(options[0].toObject().value(QStringLiteral("selected")).toBool());
+    EXPECT_TRUE(options[1].toObject().value(QStringLiteral("selected")).toBool());
+    const QJsonObject note = fields[2].toObject();
+    EXPECT_EQ(note.value(QStringLiteral("style")).toString(), QStringLiteral("~"));
+    EXPECT_EQ(note.value(QStringLiteral("group")).toString(), QStringLiteral("1"));
+    EXPECT_FALSE(note.value(QStringLiteral("enabled")).toBool());
+    const QJsonArray groups = root.value(QStringLiteral("groups")).toArray();
+    ASSERT_EQ(groups.size(), 1);
+    EXPECT_EQ(groups[0].toObject().value(QStringLiteral("caption")).toString(), QStringLiteral(" Extras"));
+    EXPECT_FALSE(groups[0].toObject().value(QStringLiteral("checked")).toBool());
+    const QJsonArray segments = root.value(QStringLiteral("segments")).toArray();
+    ASSERT_EQ(segments.size(), 7);  // 0 to the field count
+    EXPECT_EQ(segments[1].toString(), QStringLiteral("<p>"));
+    EXPECT_EQ(segments[5].toString(), QStringLiteral("\r\n"));
+}
+
+TEST(FieldsCommand, ReportsBoxesOnStandardErrorAndRefusesMissingFiles)
+{
+    QTemporaryDir dir;
+    const ProgramRun missing = RunVarkit({QStringLiteral("--fields"), dir.filePath(QStringLiteral("none.tpl"))});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.out.isEmpty());
+    EXPECT_TRUE(missing.err.contains("Fetch Template Error: File not found. Check file name or path."));
+
+    const QString path = WriteTemplate(dir, QByteArray(70000, 'x'));
+    const ProgramRun big = RunVarkit({QStringLiteral("--fields"), path});
+    EXPECT_EQ(big.exitCode, 2);
+    EXPECT_TRUE(big.err.contains("Extract from Template: Error 6: Overflow"));
+
+    const ProgramRun wrong = RunVarkit({QStringLiteral("--fields")});
+    EXPECT_EQ(wrong.exitCode, 2);
+}
+
+TEST(CommandLine, HelpAndVersionExitCleanly)
+{
+    const ProgramRun help = RunVarkit({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("--fields TEMPLATE"));
+    const ProgramRun version = RunVarkit({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith("VarKit "));
+}
