@@ -1,11 +1,14 @@
 // The varkit executable: the window, or one of the headless command-line tools.
 #include "platform/Paths.h"
+#include "shell/ExportCommand.h"
 #include "shell/HeadlessCommands.h"
 #include "ui/RunWindow.h"
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -13,6 +16,8 @@ const char* const kHelp =
     "Usage: varkit [TEMPLATE]\n"
     "       varkit i | d\n"
     "       varkit --fields TEMPLATE\n"
+    "       varkit --export OUT TEMPLATE [--set PROMPT=VALUE]... [--set @N=VALUE]...\n"
+    "                                    [--include NAME=yes|no]... [--include @N=yes|no]...\n"
     "       varkit --help | --version\n"
     "\n"
     "VarKit is a data-entry tool for HTML templates: it reads the VarKit tags of a\n"
@@ -24,18 +29,39 @@ const char* const kHelp =
     "                    section checkboxes and template segments as JSON on standard\n"
     "                    output; messages go to standard error as TITLE: TEXT, and a\n"
     "                    question takes Cancel where it offers one, else No\n"
+    "  --export OUT TEMPLATE\n"
+    "                    import the template without a window, apply the values, make\n"
+    "                    the HTML and write it to OUT (in the template's encoding)\n"
+    "    --set PROMPT=VALUE\n"
+    "                    every field whose prompt is PROMPT (letter case and surrounding\n"
+    "                    blanks ignored) takes VALUE; a field with options also selects\n"
+    "                    the option whose caption is VALUE. Split at the first \"=\".\n"
+    "    --set @N=VALUE  field number N takes VALUE (numbers as --fields prints them)\n"
+    "    --include NAME=yes|no\n"
+    "                    ticks or clears the section checkbox captioned NAME, or @N\n"
+    "                    Boxes the window would show go to standard error as TITLE: TEXT.\n"
+    "                    A PROMPT, NAME or number that matches nothing, a malformed\n"
+    "                    option, an unreadable template or an unwritable OUT: a message\n"
+    "                    on standard error, exit status 2, and OUT is left as it was.\n"
     "  --help            show this text and quit\n"
     "  --version         show the version and quit\n"
     "\n"
     "Exit status: 0 on success, 2 when a template cannot be read or the arguments are wrong.\n";
 
 // Headless tools need fonts and pictures but no screen.
-int RunHeadless(int argc, char** argv, int (*command)(const QString&, const QString&), const QString& templatePath)
+int RunHeadless(int argc, char** argv, const std::function<int(const QString&)>& command)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the program's own messages only, not Qt's notes about the desktop.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+            std::abort();
+        }
+    });
     QGuiApplication app(argc, argv);
-    return command(LongPathName(QCoreApplication::applicationDirPath()), templatePath);
+    return command(LongPathName(QCoreApplication::applicationDirPath()));
 }
 
 }  // namespace
@@ -57,7 +83,14 @@ int main(int argc, char** argv)
             std::fputs("varkit: --fields takes one template path (see varkit --help)\n", stderr);
             return 2;
         }
-        return RunHeadless(argc, argv, RunFieldsCommand, QString::fromLocal8Bit(argv[2]));
+        const QString templatePath = QString::fromLocal8Bit(argv[2]);
+        return RunHeadless(argc, argv, [&](const QString& folder) { return RunFieldsCommand(folder, templatePath); });
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--export") == 0) {
+        QStringList arguments;
+        for (int i = 2; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        return RunHeadless(argc, argv, [&](const QString& folder) { return RunExportCommand(folder, arguments); });
     }
     if (argc >= 2 && std::strncmp(argv[1], "--", 2) == 0) {
         std::fprintf(stderr, "varkit: unknown option %s (see varkit --help)\n", argv[1]);

@@ -122,6 +122,14 @@ struct RunData {
         }
         const double value = LeadingNumber(operand);
         const double current = NumberOf(result);
+        const double computed = Compute(current, op, value);
+        if (!std::isfinite(computed))
+            throw AppError(ErrorNumber::Overflow);
+        return computed;
+    }
+
+    double Compute(double current, QChar op, double value)
+    {
         switch (op.unicode()) {
         case '+': return current + value;
         case '-': return current - value;
@@ -137,10 +145,10 @@ struct RunData {
                 form.dialogs().Message(QStringLiteral("Missing Value"), MissingValueText(), MsgButtons::Ok, MsgIcon::Information);
                 return current;
             }
-            const double quotient = std::trunc(RoundHalfEven(current) / RoundHalfEven(value));
-            if (!std::isfinite(quotient))
-                throw AppError(ErrorNumber::Overflow);
-            return quotient;
+            const double divisor = RoundHalfEven(value);
+            if (divisor == 0)
+                throw AppError(ErrorNumber::DivisionByZero);
+            return std::trunc(RoundHalfEven(current) / divisor);
         }
         case '~': {
             const double divisor = RoundHalfEven(value);

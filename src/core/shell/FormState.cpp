@@ -22,6 +22,16 @@ FormState::FormState(Dialogs& dialogs, Shell& shell, Clipboard& clipboard)
         {QStringLiteral("-"), {}},
     };
     HelpMenuFixedCount = HelpMenuSettingsCount = static_cast<int>(MenuHelpFile.size());
+
+    // Every change of the two texts, typed or set, shows the new size and marks unsaved work.
+    connect(&MarkupText, &RichTextBox::changed, this, [this] {
+        MarkupSize = QString::number(MarkupText.Length());
+        TemplateChanged = true;
+    });
+    connect(&HTMLtext, &RichTextBox::changed, this, [this] {
+        HtmlSize = QString::number(HTMLtext.Length());
+        ExportChanged = true;
+    });
 }
 
 void FormState::SetProgramFolder(const QString& folder)

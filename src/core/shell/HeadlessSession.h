@@ -17,6 +17,8 @@ public:
     bool Load(const QString& templatePath);
 
     FormState& form() { return form_; }
+    // Standard error reports shown so far.
+    int ErrorReports() const { return dialogs_.ErrorReports(); }
 
 private:
     StderrDialogs dialogs_;

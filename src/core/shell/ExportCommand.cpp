@@ -1,0 +1,177 @@
+#include "ExportCommand.h"
+
+#include "HeadlessSession.h"
+#include "editscreen/SectionGroups.h"
+#include "html/MakeHtml.h"
+#include "platform/AppError.h"
+#include "platform/TextFile.h"
+
+#include <cstdio>
+
+namespace {
+
+bool SameCaption(const QString& a, const QString& b)
+{
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// "@N" addresses element N; -1 when the text is not of that form or out of range.
+int IndexTarget(const QString& target, int count)
+{
+    if (!target.startsWith(QLatin1Char('@')))
+        return -1;
+    bool ok = false;
+    const int n = target.mid(1).toInt(&ok);
+    return ok && n >= 1 && n < count ? n : -2;
+}
+
+void SelectOption(EditScreen& screen, int field, const QString& value)
+{
+    const std::vector<int> row = screen.OptionsOfField(field);
+    int chosen = -1;
+    for (int j : row)
+        if (chosen < 0 && SameCaption(screen.Option(j).DataOption.caption, value))
+            chosen = j;
+    if (chosen < 0)
+        return;
+    for (int j : row)
+        screen.Option(j).DataOptButton.selected = j == chosen;
+}
+
+void Complain(const QString& message)
+{
+    const QByteArray bytes = (QStringLiteral("varkit: ") + message + QLatin1Char('\n')).toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+}
+
+}  // namespace
+
+std::optional<ExportRequest> ParseExportArguments(const QStringList& arguments, QString& error)
+{
+    ExportRequest request;
+    QStringList positional;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--set") || argument == QLatin1String("--include")) {
+            if (i + 1 >= arguments.size()) {
+                error = argument + QStringLiteral(" needs PROMPT=VALUE");
+                return std::nullopt;
+            }
+            const QString setting = arguments[++i];
+            const qsizetype eq = setting.indexOf(QLatin1Char('='));
+            if (eq <= 0) {
+                error = QStringLiteral("malformed ") + argument + QStringLiteral(" \"") + setting + QStringLiteral("\": expected NAME=VALUE");
+                return std::nullopt;
+            }
+            ExportRequest::Setting entry{setting.left(eq), setting.mid(eq + 1)};
+            if (argument == QLatin1String("--set")) {
+                request.sets << entry;
+            } else {
+                const QString answer = entry.value.trimmed().toLower();
+                if (answer != QLatin1String("yes") && answer != QLatin1String("no")) {
+                    error = QStringLiteral("--include \"") + setting + QStringLiteral("\": the value must be yes or no");
+                    return std::nullopt;
+                }
+                entry.value = answer;
+                request.includes << entry;
+            }
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("unknown option ") + argument;
+            return std::nullopt;
+        } else {
+            positional << argument;
+        }
+    }
+    if (positional.size() != 2) {
+        error = QStringLiteral("--export takes OUT and TEMPLATE (see varkit --help)");
+        return std::nullopt;
+    }
+    request.outPath = positional[0];
+    request.templatePath = positional[1];
+    return request;
+}
+
+bool ApplyExportSettings(FormState& form, const ExportRequest& request, QString& error)
+{
+    EditScreen& screen = form.screen;
+    for (const ExportRequest::Setting& set : request.sets) {
+        QList<int> targets;
+        const int index = IndexTarget(set.target, screen.FieldCount());
+        if (index == -2) {
+            error = QStringLiteral("--set ") + set.target + QStringLiteral(": there is no field with that number");
+            return false;
+        }
+        if (index > 0) {
+            targets << index;
+        } else {
+            for (int i = 1; i < screen.FieldCount(); ++i)
+                if (SameCaption(screen.Field(i).DataLabel.caption, set.target))
+                    targets << i;
+        }
+        if (targets.isEmpty()) {
+            error = QStringLiteral("--set ") + set.target + QStringLiteral(": no field has that prompt");
+            return false;
+        }
+        for (int i : targets) {
+            screen.Field(i).DataField.text = set.value;
+            SelectOption(screen, i, set.value);
+        }
+    }
+    for (const ExportRequest::Setting& include : request.includes) {
+        QList<int> targets;
+        const int index = IndexTarget(include.target, screen.GroupCount());
+        if (index == -2) {
+            error = QStringLiteral("--include ") + include.target + QStringLiteral(": there is no section with that number");
+            return false;
+        }
+        if (index > 0) {
+            targets << index;
+        } else {
+            for (int g = 1; g < screen.GroupCount(); ++g)
+                if (SameCaption(screen.Group(g).DataKeep.caption, include.target))
+                    targets << g;
+        }
+        if (targets.isEmpty()) {
+            error = QStringLiteral("--include ") + include.target + QStringLiteral(": no section has that name");
+            return false;
+        }
+        for (int g : targets) {
+            screen.Group(g).DataKeep.value = include.value == QLatin1String("yes") ? 1 : 0;
+            DataKeep_Click(screen, form.dialogs(), g);
+        }
+    }
+    return true;
+}
+
+int RunExportCommand(const QString& programFolder, const QStringList& arguments)
+{
+    QString error;
+    const std::optional<ExportRequest> request = ParseExportArguments(arguments, error);
+    if (!request) {
+        Complain(error);
+        return 2;
+    }
+    HeadlessSession session(programFolder);
+    if (!session.Load(request->templatePath)) {
+        Complain(QStringLiteral("could not import ") + request->templatePath);
+        return 2;
+    }
+    FormState& form = session.form();
+    if (!ApplyExportSettings(form, *request, error)) {
+        Complain(error);
+        return 2;
+    }
+    const int reportsBefore = session.ErrorReports();
+    MakeHtml(form);
+    if (session.ErrorReports() != reportsBefore) {
+        Complain(QStringLiteral("Make HTML failed; ") + request->outPath + QStringLiteral(" was not written"));
+        return 2;
+    }
+    try {
+        WriteTextFile(request->outPath, form.HTMLtext.Text(), form.TemplateEncoding);
+    } catch (const AppError& e) {
+        Complain(QStringLiteral("could not write ") + request->outPath + QStringLiteral(": ") + e.message());
+        return 2;
+    }
+    return 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// varkit --export OUT TEMPLATE [--set PROMPT=VALUE]... [--set @N=VALUE]... [--include NAME=yes|no]...
+// Imports the template without a window, applies the values, makes the HTML and writes it to
+// OUT. Anything wrong leaves OUT as it was.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct ExportRequest {
+    QString outPath;
+    QString templatePath;
+    struct Setting {
+        QString target;  // a prompt, or "@N"
+        QString value;
+    };
+    QList<Setting> sets;
+    QList<Setting> includes;  // value "yes" or "no"
+};
+
+// Parses the arguments after "--export"; an empty optional (and the reason in `error`) when
+// they are malformed.
+std::optional<ExportRequest> ParseExportArguments(const QStringList& arguments, QString& error);
+
+class FormState;
+// Applies the settings to an imported form; false (and the reason) when one matches nothing.
+bool ApplyExportSettings(FormState& form, const ExportRequest& request, QString& error);
+
+// Exit status 0, or 2 with a message on standard error.
+int RunExportCommand(const QString& programFolder, const QStringList& arguments);

@@ -1,0 +1,98 @@
+// The --export tool, run as a real process on the built program.
+#include "support/ProgramRun.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Folder {
+    QTemporaryDir dir;
+    QString Write(const QString& name, const QByteArray& bytes) const
+    {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+    QByteArray Read(const QString& name) const
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+};
+
+const QByteArray kListing =
+    "<h1>[VarKit! Title=Lamp]</h1>[VarKit Condition=New||Used]"
+    "<VarKit Gift wrap=false>[VarKit Wrap=paper]</VarKit>[VarKit Colour=Red|Blue]";
+
+}  // namespace
+
+TEST(ExportCommand, AppliesValuesSelectionsAndSectionsThenWritesThePage)
+{
+    Folder f;
+    const QString tpl = f.Write(QStringLiteral("listing.tpl"), kListing);
+    const ProgramRun run = RunVarkit({QStringLiteral("--export"), f.Path(QStringLiteral("out.htm")), tpl,
+                                      QStringLiteral("--set"), QStringLiteral(" title =Brass Lamp=Old"),
+                                      QStringLiteral("--set"), QStringLiteral("condition=new"),
+                                      QStringLiteral("--include"), QStringLiteral("GIFT WRAP=yes"),
+                                      QStringLiteral("--set"), QStringLiteral("@6=Blue")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(f.Read(QStringLiteral("out.htm")),
+              QByteArray("<h1>Brass Lamp=Old</h1>newpaperBlue\r\n\r\n<!-- [ VarKit assisted ] -->\r\n\r\n"));
+
+    const ProgramRun fields = RunVarkit({QStringLiteral("--export"), f.Path(QStringLiteral("plain.htm")), tpl});
+    ASSERT_EQ(fields.exitCode, 0);
+    EXPECT_EQ(f.Read(QStringLiteral("plain.htm")),
+              QByteArray("<h1>Lamp</h1>UsedRed\r\n\r\n<!-- [ VarKit assisted ] -->\r\n\r\n"));
+}
+
+TEST(ExportCommand, AnythingWrongLeavesTheOutputAlone)
+{
+    Folder f;
+    const QString tpl = f.Write(QStringLiteral("listing.tpl"), kListing);
+    const QString out = f.Write(QStringLiteral("out.htm"), "previous export");
+    const QList<QStringList> wrong = {
+        {QStringLiteral("--set"), QStringLiteral("Nothing=1")},
+        {QStringLiteral("--set"), QStringLiteral("@99=1")},
+        {QStringLiteral("--set"), QStringLiteral("@x=1")},
+        {QStringLiteral("--set"), QStringLiteral("no equals sign")},
+        {QStringLiteral("--set")},
+        {QStringLiteral("--include"), QStringLiteral("Gift wrap=maybe")},
+        {QStringLiteral("--include"), QStringLiteral("Nowhere=yes")},
+        {QStringLiteral("--frobnicate")},
+    };
+    for (const QStringList& extra : wrong) {
+        const ProgramRun run = RunVarkit(QStringList{QStringLiteral("--export"), out, tpl} + extra);
+        EXPECT_EQ(run.exitCode, 2) << extra.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+        EXPECT_EQ(f.Read(QStringLiteral("out.htm")), QByteArray("previous export"));
+    }
+    const ProgramRun missing = RunVarkit({QStringLiteral("--export"), out, f.Path(QStringLiteral("none.tpl"))});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.err.contains("Fetch Template Error: File not found. Check file name or path."));
+    const ProgramRun unwritable = RunVarkit(
+        {QStringLiteral("--export"), f.Path(QStringLiteral("no/such/folder/out.htm")), tpl});
+    EXPECT_EQ(unwritable.exitCode, 2);
+    EXPECT_TRUE(unwritable.err.contains("could not write"));
+    const ProgramRun failing = RunVarkit(
+        {QStringLiteral("--export"), out, f.Write(QStringLiteral("bad.tpl"), "[VarKit(7~0]")});
+    EXPECT_EQ(failing.exitCode, 2);
+    EXPECT_TRUE(failing.err.contains("Make HTML: Error 11: Division by zero"));
+    EXPECT_EQ(f.Read(QStringLiteral("out.htm")), QByteArray("previous export"));
+}
+
+TEST(ExportCommand, WritesInTheTemplatesEncodingAndReportsBoxes)
+{
+    Folder f;
+    const QString tpl = f.Write(QStringLiteral("cp.tpl"), "<p>\x93[VarKit Name=Caf\xE9]\x94 [VarKit+ Inc=none.htm]</p>");
+    const ProgramRun run = RunVarkit({QStringLiteral("--export"), f.Path(QStringLiteral("cp.htm")), tpl,
+                                      QStringLiteral("--set"), QString::fromUtf8("Name=\xE2\x82\xAC 5 \xE6\x97\xA5")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(f.Read(QStringLiteral("cp.htm")),
+              QByteArray("<p>\x93\x80 5 &#26085;\x94 </p>\r\n\r\n<!-- [ VarKit assisted ] -->\r\n\r\n"));
+    EXPECT_TRUE(run.err.contains("Include File Error: Included File was not found and was skipped."));
+}
