@@ -49,11 +49,19 @@ QStringList ToNameFilters(const QString& filter)
     return result;
 }
 
+// Texts carry Windows line breaks; a label shows a CR as a stray glyph.
+QString ForLabel(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return shown;
+}
+
 }  // namespace
 
 MsgAnswer QtDialogs::Message(const QString& title, const QString& text, MsgButtons buttons, MsgIcon icon)
 {
-    QMessageBox box(ToQtIcon(icon), title, text, ToQtButtons(buttons), parent_);
+    QMessageBox box(ToQtIcon(icon), title, ForLabel(text), ToQtButtons(buttons), parent_);
     switch (box.exec()) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
@@ -65,7 +73,7 @@ MsgAnswer QtDialogs::Message(const QString& title, const QString& text, MsgButto
 std::optional<QString> QtDialogs::Input(const QString& title, const QString& prompt, const QString& defaultText)
 {
     bool ok = false;
-    const QString answer = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    const QString answer = QInputDialog::getText(parent_, title, ForLabel(prompt), QLineEdit::Normal, defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return answer;

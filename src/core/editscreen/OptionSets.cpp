@@ -4,7 +4,6 @@
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 #include "shell/FormState.h"
-#include "text/TextUtilities.h"
 
 namespace {
 
@@ -21,13 +20,7 @@ QString TrimSpaces(const QString& text)
 
 QImage LoadTile(const FormState& form, const QString& caption)
 {
-    const QStringList candidates = {
-        ExtractDirectory(form.FileName.text) + caption,
-        form.ProgramFolder + caption,
-        form.BackgroundsFolder + caption,
-        caption,
-    };
-    for (const QString& path : candidates) {
+    for (const QString& path : form.CandidatePaths(form.BackgroundsFolder, caption)) {
         if (!FileExists(path))
             continue;
         QImage image(ResolvePath(path));

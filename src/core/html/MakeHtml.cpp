@@ -6,7 +6,6 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "shell/FormState.h"
-#include "text/TextUtilities.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -210,13 +209,7 @@ struct RunData {
     // The include's text, or an empty optional after its message was shown.
     std::optional<QString> ReadInclude(const QString& name)
     {
-        const QStringList candidates = {
-            ExtractDirectory(form.FileName.text) + name,
-            form.ProgramFolder + name,
-            form.TemplatesFolder + name,
-            name,
-        };
-        for (const QString& path : candidates) {
+        for (const QString& path : form.CandidatePaths(form.TemplatesFolder, name)) {
             if (name.isEmpty() || !FileExists(path))
                 continue;
             const QFileInfo info(ResolvePath(path));

@@ -1,16 +1,307 @@
 #include "ScreenCommands.h"
 
+#include "html/Colors.h"
+#include "html/LinkPreview.h"
+#include "html/MakeHtml.h"
+#include "platform/AppError.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
 #include "shell/FormState.h"
+#include "shell/ProfileFile.h"
 #include "template/ImportTemplate.h"
+
+#include <QFile>
+#include <QSet>
+
+namespace {
+
+enum class Frame { Desc, Markup, Html };
+
+quint32 ColorOf(const char* html)
+{
+    return ColorValueFromWindowsText(BGR(QString::fromLatin1(html))).value_or(0);
+}
+
+void SetIdleBars(FormState& form)
+{
+    for (int tab : {0, 1, 4})
+        form.ColorLineColor[static_cast<size_t>(tab)] = IdleBarColor(tab);
+}
+
+void SelectBar(FormState& form, int tab)
+{
+    SetIdleBars(form);
+    form.ColorLineColor[static_cast<size_t>(tab)] = SelectedBarColor(tab);
+}
+
+void BringToFront(FormState& form, Frame frame)
+{
+    const int z = ++form.FrameZCounter;
+    switch (frame) {
+    case Frame::Desc:
+        form.DescFrameZ = z;
+        form.DescFrameVisible = true;
+        break;
+    case Frame::Markup:
+        form.MarkupFrameZ = z;
+        form.MarkupFrameVisible = true;
+        break;
+    case Frame::Html:
+        form.HTMLframeZ = z;
+        form.HTMLframeVisible = true;
+        break;
+    }
+}
+
+void FocusFileName(FormState& form)
+{
+    if (form.FileName.enabled && form.FileName.visible && form.onFocusFileName)
+        form.onFocusFileName();
+}
+
+// Closes the enlarged editor; `store` puts its text into the field it edits.
+void CloseBlowup(FormState& form, bool store)
+{
+    if (store) {
+        bool ok = false;
+        const int i = form.Blowup.tag.toInt(&ok);
+        if (ok && i >= 1 && i < form.screen.FieldCount()) {
+            form.screen.Field(i).DataField.text = form.Blowup.text;
+            form.screen.NotifyChanged(ScreenElement::Field, i);
+        }
+    }
+    form.Blowup.visible = false;
+    form.MenuEditTag = QStringLiteral("edit");
+    form.FindEnabled = false;
+}
+
+// An open enlarged editor whose text differs from its field's value asks whether to keep it.
+void AskAboutBlowup(FormState& form)
+{
+    if (!form.Blowup.visible)
+        return;
+    bool ok = false;
+    const int i = form.Blowup.tag.toInt(&ok);
+    const QString fieldText = ok && i >= 1 && i < form.screen.FieldCount() ? form.screen.Field(i).DataField.text : QString();
+    if (form.Blowup.text == fieldText)
+        return;
+    const MsgAnswer answer = form.dialogs().Message(QStringLiteral("Edit data"), QStringLiteral("Save editing to this field?\r\n"),
+                                                    MsgButtons::YesNo, MsgIcon::Question);
+    CloseBlowup(form, answer == MsgAnswer::Yes);
+}
+
+const QString kPriorChoicesSection = QStringLiteral("Edited Defaults");
+
+QString UseEditedDefaultsText()
+{
+    return QStringLiteral("You may now save your Edited Data as a new template from the File Menu. ") + QStringLiteral("\r\n")
+        + QStringLiteral("\r\n") + QStringLiteral("This new feature will obsolete the older save/get method and ")
+        + QStringLiteral("\r\n") + QStringLiteral("will allow more flexility and more auction variations per template. ")
+        + QStringLiteral("\r\n") + QStringLiteral("Be sure to select a new file name for each modified template. ")
+        + QStringLiteral("\r\n") + QStringLiteral("Templates saved this way can be loaded just like new templates. ")
+        + QStringLiteral("\r\n") + QStringLiteral("\r\n") + QStringLiteral("The old save/get file is gone. ")
+        + QStringLiteral("\r\n") + QStringLiteral("\r\n")
+        + QStringLiteral("Would you like to save your custom data to a new file now?");
+}
+
+}  // namespace
+
+quint32 IdleBarColor(int tab)
+{
+    switch (tab) {
+    case 0: return ColorOf("#F0F0D0");
+    case 1: return ColorOf("#D8C8C8");
+    case 4: return ColorOf("#D0E0D0");
+    default: return 0;
+    }
+}
+
+quint32 SelectedBarColor(int tab)
+{
+    switch (tab) {
+    case 0: return ColorOf("#F8F8A0");
+    case 1: return ColorOf("#DBA8BD");
+    case 4: return ColorOf("#C0F0C0");
+    default: return 0;
+    }
+}
+
+void LoadPriorChoices(FormState& form)
+{
+    form.pump.RunNow();
+    const QString file = PriorChoicesFile(form.FileName.text);
+    if (file.isEmpty() || !CanOpenForReading(file))
+        return;
+    // Only keys the file holds are read; the reader opens the file for every key.
+    QSet<QString> stored;
+    for (const QString& key : ProfileSectionKeys(kPriorChoicesSection, file))
+        stored.insert(key.trimmed().toLower());
+    EditScreen& screen = form.screen;
+    for (int i = 1; i < screen.FieldCount(); ++i) {
+        const QString key = QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
+        if (!stored.contains(key))
+            continue;
+        QString value = GetPrivateProfileString(kPriorChoicesSection, key, QString(), file, form.ProfileBufferSize);
+        if (value.isEmpty())
+            continue;
+        value.replace(QChar(0x00B6), QStringLiteral("\r\n"));
+        screen.Field(i).DataField.text = value;
+        screen.NotifyChanged(ScreenElement::Field, i);
+    }
+    form.dialogs().Message(QStringLiteral("Use Edited Defaults"), UseEditedDefaultsText(), MsgButtons::YesNo,
+                           MsgIcon::Question);
+    // Yes saves the entries as a modified template and then deletes the old file. The save
+    // command comes with the authoring tools; until then the old file stays, so nothing a user
+    // saved is thrown away without its replacement.
+}
 
 void Button_Click(FormState& form, int index)
 {
-    switch (index) {
-    case 4:
-        ImportTemplate(form);
-        break;
-    default:
-        // Make HTML, preview, copy, prior choices and saving defaults come with their screens.
-        break;
+    QString step = QStringLiteral("Command Action");
+    try {
+        AsAppError([&] {
+            switch (index) {
+            case 0:
+                step = QStringLiteral("make HTML");
+                MakeHtml(form);
+                break;
+            case 1:
+                step = QStringLiteral("Back to Edit");
+                form.HTMLframeVisible = false;
+                break;
+            case 2:
+            case 12:
+                step = QStringLiteral("Open Previewer");
+                LinkPreview(form);
+                break;
+            case 3:
+                step = QStringLiteral("Copy HTML");
+                form.HTMLtext.Select(0, form.HTMLtext.Length());
+                form.clipboard().SetText(form.HTMLtext.Text());
+                break;
+            case 4:
+                step = QStringLiteral("Reload Template");
+                ImportTemplate(form);
+                break;
+            case 5:
+                step = QStringLiteral("Retrieve Defaults");
+                step = QStringLiteral("Load Prior choices");
+                LoadPriorChoices(form);
+                break;
+            case 6:
+                // Saving the entries as the template's defaults comes with the authoring tools.
+                step = QStringLiteral("Save Defaults");
+                break;
+            default:
+                break;
+            }
+        });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Click Button"), error, step);
     }
+    form.NotifyChanged();
+}
+
+void TabTop_Click(FormState& form, int index)
+{
+    QString step = QStringLiteral("Select Tab");
+    try {
+        AsAppError([&] {
+            form.TabTopToolTip[4] = kExportTabToolTip;
+            AskAboutBlowup(form);
+            switch (index) {
+            case 0:
+                SetIdleBars(form);
+                step = QStringLiteral("Select Edit tab");
+                SelectBar(form, 0);
+                BringToFront(form, Frame::Desc);
+                form.MenuEditEnabled = true;
+                form.FindEnabled = false;
+                form.MenuEditTag = QStringLiteral("edit");
+                FocusFileName(form);
+                break;
+            case 1:
+                SetIdleBars(form);
+                step = QStringLiteral("Select Markup Tab");
+                SelectBar(form, 1);
+                BringToFront(form, Frame::Markup);
+                form.Blowup.visible = false;
+                if (!form.MarkupLocked) {
+                    form.TagButtonFrameVisible = true;
+                    form.TagButtonFrameEnabled = !form.CustomLogoVisible;
+                    form.MenuEditEnabled = true;
+                    form.MenuEditTag = QStringLiteral("markup");
+                    form.FindEnabled = true;
+                } else {
+                    form.TagButtonFrameVisible = false;
+                    form.MenuEditEnabled = false;
+                    form.MenuEditTag = QStringLiteral("nomarkup");
+                    form.FindEnabled = false;
+                }
+                FocusFileName(form);
+                break;
+            case 4:
+                if (!form.FileName.enabled)
+                    break;
+                if (form.MenuEditTag == QLatin1String("export")) {
+                    // Still the export screen: its tool tip keeps saying so.
+                    form.TabTopToolTip[4] = kExportTabShownToolTip;
+                    step = QStringLiteral("Open Previewer");
+                    LinkPreview(form);
+                    break;
+                }
+                form.TabTopToolTip[4] = kExportTabShownToolTip;
+                SetIdleBars(form);
+                step = QStringLiteral("Select Export Tab");
+                SelectBar(form, 4);
+                BringToFront(form, Frame::Html);
+                form.Blowup.visible = false;
+                form.FindEnabled = true;
+                form.MenuEditEnabled = true;
+                form.MenuEditTag = QStringLiteral("export");
+                MakeHtml(form);
+                break;
+            default:
+                break;
+            }
+        });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Click TabTops"), error, step);
+    }
+    form.NotifyChanged();
+}
+
+void TabTop_DblClick(FormState& form, int index)
+{
+    if (index != 4 || !form.FileName.enabled)
+        return;
+    if (form.MenuEditTag != QLatin1String("export"))
+        TabTop_Click(form, 4);
+    try {
+        AsAppError([&] { LinkPreview(form); });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Click TabTops"), error, QStringLiteral("Open Previewer"));
+    }
+    form.NotifyChanged();
+}
+
+int BoxLength(RichTextBox& box)
+{
+    const QTextDocument& document = box.document();
+    const int characters = qMax(0, document.characterCount() - 1);
+    return characters + (box.usesCrLf() ? document.blockCount() - 1 : 0);
+}
+
+void MarkupText_Change(FormState& form)
+{
+    form.MarkupSize = QString::number(BoxLength(form.MarkupText));
+    form.TemplateChanged = true;
+    form.NotifyChanged();
+}
+
+void HTMLtext_Change(FormState& form)
+{
+    form.HtmlSize = QString::number(BoxLength(form.HTMLtext));
+    form.ExportChanged = true;
+    form.NotifyChanged();
 }

@@ -44,8 +44,11 @@ QString ResolvePath(const QString& path)
         QString candidate = current + part;
         if (!QFileInfo::exists(candidate)) {
             const QString match = MatchComponent(current, part);
-            if (match.isEmpty())
-                return written;
+            if (match.isEmpty()) {
+                // Nothing on disk goes by this name: the folders found so far, then the rest as
+                // written, so that a new file lands in the existing folder of another case.
+                return current + QStringList(parts.mid(i)).join(QLatin1Char('/'));
+            }
             candidate = current + match;
         }
         current = candidate;

@@ -8,7 +8,8 @@
 QString ToNativeSeparators(const QString& path);
 
 // The path as it stands on disk: the written form when it exists, else the case-insensitive
-// match of each component, else the written form with "/" separators.
+// match of each component; from the first component that matches nothing on, the rest stays as
+// written. Separators become "/".
 QString ResolvePath(const QString& path);
 
 bool FileExists(const QString& path);    // an existing file, not a folder

@@ -1,8 +1,340 @@
 #include "FileCommands.h"
 
-#include "shell/FormState.h"
+#include "FormState.h"
+#include "editscreen/FieldDeletion.h"
+#include "html/ScreenCommands.h"
+#include "platform/AppError.h"
+#include "platform/TextFile.h"
+#include "template/ImportTemplate.h"
+#include "text/TextUtilities.h"
 
-void MenuFileOpen_Click(FormState&, int)
+#include <QFileInfo>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// What is written for a text: "as one text line", so it ends in a line break, but a text that
+// already ends in one gets no second one (saving twice must not grow the file).
+QString AsTextLine(const QString& text)
 {
-    // Opening and clearing through the File menu come with the file commands.
+    return text.endsWith(QLatin1Char('\n')) ? text : text + kCrLf;
+}
+
+QString OwnName(const QString& path)
+{
+    const QString folder = ExtractDirectory(path);
+    return path.mid(folder.size());
+}
+
+MsgAnswer AskToSave(FormState& form, const QString& title, const QString& first, const QString& second)
+{
+    return form.dialogs().Message(title, first + kCrLf + second, MsgButtons::YesNoCancel, MsgIcon::Exclamation);
+}
+
+// The unsaved-change questions before the current template is replaced; false when the user
+// cancelled, or a save did not happen.
+bool SettleUnsavedWork(FormState& form)
+{
+    if (form.TemplateChanged) {
+        const MsgAnswer answer = AskToSave(form, QStringLiteral("Template File"), QStringLiteral("Save changes to current template "),
+                                           QStringLiteral("before continuing?"));
+        if (answer == MsgAnswer::Cancel)
+            return false;
+        if (answer == MsgAnswer::Yes && (!MenuFileSave_Click(form, 0) || form.FileName.tag == QLatin1String("Cancel")))
+            return false;
+    }
+    if (form.ExportChanged) {
+        const MsgAnswer answer = AskToSave(form, QStringLiteral("HTML File"), QStringLiteral("Save changes to exported HTML "),
+                                           QStringLiteral("before continuing?"));
+        if (answer == MsgAnswer::Cancel)
+            return false;
+        if (answer == MsgAnswer::Yes && (!MenuFileSaveWeb_Click(form) || form.FileName.tag == QLatin1String("Cancel")))
+            return false;
+    }
+    return true;
+}
+
+void LoadTemplate(FormState& form, const QString& path)
+{
+    form.FileName.text = path;
+    FetchTemplate(form);
+    if (!form.MarkupText.Text().isEmpty())
+        ImportTemplate(form);
+}
+
+void ClearTemplate(FormState& form)
+{
+    form.FileName.text.clear();
+    form.MarkupText.SetText(QString());
+    form.HTMLtext.SetText(QString());
+    form.TemplateEncoding = TextEncoding::Utf8;
+    form.ExportChanged = form.TemplateChanged = false;
+    DataFieldDelete(form);
+    form.screen.DataScrollInsert.top = 0;
+    form.screen.DataScrollInsert.height = 0;
+    form.screen.DataScrollbar.value = 0;
+    form.screen.OpenGroupIndex.clear();
+    for (QString& segment : form.TemplateSegments)
+        segment.clear();
+    form.UndoStart = -1;
+    form.UndoOldText.clear();
+    form.UndoNewText.clear();
+    form.FileMenuEnabled = true;
+    form.screen.NotifyReset();
+}
+
+}  // namespace
+
+QString SaveDialogName(const QString& chosen, int filterIndex)
+{
+    const QString name = OwnName(chosen);
+    if (!name.contains(QLatin1Char('.'))) {
+        if (filterIndex == 1)
+            return chosen + QStringLiteral(".htm");
+        if (filterIndex == 2)
+            return chosen + QStringLiteral(".txt");
+        return chosen;
+    }
+    // A doubled extension ("listing.htm.htm") loses its last part; "shop.v2.htm" and a folder
+    // with a dot in its name are left alone.
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString extension = name.mid(dot);
+    const QString stem = name.left(dot);
+    if (extension.size() > 1 && stem.endsWith(extension, Qt::CaseInsensitive) && stem.size() > extension.size())
+        return chosen.left(chosen.size() - extension.size());
+    return chosen;
+}
+
+void GetFilename(FormState& form, QString& action, int kind, QString& fileName)
+{
+    const QString step = QStringLiteral("Get Filename");
+    try {
+        AsAppError([&] {
+            QString& folder = kind == 4 ? form.DialogFolders.kind4 : form.DialogFolders.general;
+            if (folder.isEmpty())
+                folder = form.ProgramFolder;
+            FileDialogRequest request;
+            request.save = action != QLatin1String("OPEN");
+            request.title = action + (kind == 2 ? QStringLiteral(" Template File") : QStringLiteral(" HTML File"));
+            request.filter = kFileDialogFilter;
+            request.filterIndex = kind;
+            request.folder = folder;
+            request.fileName = fileName;
+            const FileDialogResult result = form.dialogs().FileDialog(request);
+            if (result.path.isEmpty()) {
+                action = QStringLiteral("CANCEL");
+                form.FileName.tag = QStringLiteral("Cancel");
+                return;
+            }
+            QString chosen = result.path;
+            if (request.save)
+                chosen = SaveDialogName(chosen, result.filterIndex);
+            folder = ExtractDirectory(chosen);
+            fileName = chosen;
+        });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Open/Save Filename"), error, step);
+        action = QStringLiteral("CANCEL");
+    }
+}
+
+void MenuFile_Click(FormState& form)
+{
+    FileMenuState& menu = form.FileMenu;
+    const QString& screen = form.MenuEditTag;
+    const bool edit = screen == QLatin1String("edit") || screen == QLatin1String("blowup");
+    const bool markup = screen == QLatin1String("markup") || screen == QLatin1String("nomarkup");
+    const bool exportScreen = screen == QLatin1String("export");
+    menu.open = edit || markup;
+    menu.clear = menu.save = menu.saveAs = markup;
+    menu.saveModified = edit && form.screen.DataScrollInsertVisible;
+    menu.saveWeb = exportScreen;
+    form.NotifyChanged();
+}
+
+void MenuFileOpen_Click(FormState& form, int index)
+{
+    const QString step = index == 1 ? QStringLiteral("Clear Template") : QStringLiteral("Open Template");
+    try {
+        AsAppError([&] {
+            if (!SettleUnsavedWork(form))
+                return;
+            if (index == 1) {
+                ClearTemplate(form);
+                return;
+            }
+            QString action = QStringLiteral("OPEN");
+            QString name;
+            GetFilename(form, action, 2, name);
+            if (action == QLatin1String("CANCEL")) {
+                form.FileName.tag = QStringLiteral("Cancel");
+                return;
+            }
+            LoadTemplate(form, name);
+            form.ExportChanged = form.TemplateChanged = false;
+        });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Open/Clear Template"), error, step);
+    }
+    form.NotifyChanged();
+}
+
+bool MenuFileSave_Click(FormState& form, int index)
+{
+    const QString step = QStringLiteral("Save File");
+    bool saved = false;
+    try {
+        AsAppError([&] {
+            bool ask = form.FileName.text.isEmpty() || index == 1 || index == 2;
+            for (;;) {
+                QString path = form.FileName.text;
+                if (ask) {
+                    QString action = QStringLiteral("SAVE");
+                    GetFilename(form, action, 2, path);
+                    if (action == QLatin1String("CANCEL")) {
+                        form.FileName.tag = QStringLiteral("Cancel");
+                        return;
+                    }
+                    form.FileName.tag = QStringLiteral("Saving");
+                }
+                const QString text = index == 2 ? form.ModifiedTemplate : form.MarkupText.Text();
+                try {
+                    WriteTextFile(path, AsTextLine(text), form.TemplateEncoding);
+                } catch (const AppError& error) {
+                    if (error.number() == ErrorNumber::PermissionDenied) {
+                        form.dialogs().Message(QStringLiteral("File Error"),
+                                               QStringLiteral("Existing template may be protected. ") + kCrLf
+                                                   + QStringLiteral("Choose a new file name. "),
+                                               MsgButtons::Ok, MsgIcon::Exclamation);
+                        ask = true;  // as Save Template As does
+                        continue;
+                    }
+                    form.dialogs().Message(QStringLiteral("File Error"), QStringLiteral("File Save Error. "), MsgButtons::Ok,
+                                           MsgIcon::Exclamation);
+                    form.FileName.tag.clear();
+                    return;
+                }
+                form.FileName.text = path;
+                if (index != 2)
+                    form.FileName.tag.clear();
+                form.FileSize = QString::number(QFileInfo(path).size());
+                form.TemplateChanged = false;
+                saved = true;
+                return;
+            }
+        });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Save Filename"), error, step);
+    }
+    form.NotifyChanged();
+    return saved;
+}
+
+bool MenuFileSaveWeb_Click(FormState& form)
+{
+    const QString step = QStringLiteral("Save As Auction File");
+    const QString templatePath = form.FileName.text;
+    bool saved = false;
+    try {
+        AsAppError([&] {
+            QString action = QStringLiteral("SAVE");
+            QString path = templatePath;
+            GetFilename(form, action, 1, path);
+            if (action == QLatin1String("CANCEL")) {
+                form.FileName.tag = QStringLiteral("Cancel");
+                return;
+            }
+            form.FileName.tag = QStringLiteral("Saving");
+            form.FileName.text = path;
+            try {
+                WriteTextFile(path, AsTextLine(form.HTMLtext.Text()), form.TemplateEncoding);
+            } catch (const AppError&) {
+                form.dialogs().Message(QStringLiteral("File Error"), QStringLiteral("File Save Error. ") + kCrLf + path,
+                                       MsgButtons::Ok, MsgIcon::Exclamation);
+                form.FileName.tag.clear();
+                form.FileName.text = templatePath;
+                return;  // ExportChanged stays set: the export is still unsaved
+            }
+            form.FileSize = QString::number(QFileInfo(path).size());
+            form.FileName.tag.clear();
+            form.ExportChanged = false;
+            form.FileName.text = templatePath;
+            saved = true;
+        });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Save Filename"), error, step);
+        form.FileName.text = templatePath;
+    }
+    form.NotifyChanged();
+    return saved;
+}
+
+void MenuFileExit_Click(FormState& form)
+{
+    if (form.onCloseRequest)
+        form.onCloseRequest();
+}
+
+bool Form_QueryUnload(FormState& form)
+{
+    const QString step = QStringLiteral("Request Close Program");
+    bool keepOpen = false;
+    try {
+        AsAppError([&] {
+            if (form.TemplateLoading) {
+                form.dialogs().Message(QStringLiteral("Template File"),
+                                       QStringLiteral("A Template is Loading.") + kCrLf + QStringLiteral("Please cancel before quitting."),
+                                       MsgButtons::Ok, MsgIcon::Exclamation);
+                TabTop_Click(form, 0);
+                keepOpen = true;
+                return;
+            }
+            if (!form.MarkupText.Text().isEmpty() && form.TemplateChanged) {
+                const MsgAnswer answer = AskToSave(form, QStringLiteral("Template File"), QStringLiteral("Save changes to current TEMPLATE "),
+                                                   QStringLiteral("before quitting?"));
+                if (answer == MsgAnswer::Cancel
+                    || (answer == MsgAnswer::Yes && (!MenuFileSave_Click(form, 0) || form.FileName.tag == QLatin1String("Cancel")))) {
+                    keepOpen = true;
+                    return;
+                }
+            }
+            if (!form.HTMLtext.Text().isEmpty() && form.ExportChanged) {
+                const MsgAnswer answer = AskToSave(form, QStringLiteral("HTML File"), QStringLiteral("Save changes to HTML Export File "),
+                                                   QStringLiteral("before quitting?"));
+                if (answer == MsgAnswer::Cancel
+                    || (answer == MsgAnswer::Yes && (!MenuFileSaveWeb_Click(form) || form.FileName.tag == QLatin1String("Cancel"))))
+                    keepOpen = true;
+            }
+        });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Query Unload"), error, step);
+        keepOpen = true;
+    }
+    return keepOpen;
+}
+
+bool FileName_OLEDragOver(const QStringList& files)
+{
+    if (files.isEmpty())
+        return false;
+    const QString ending = files.first().right(4).toUpper();
+    return ending == QLatin1String(".HTM") || ending == QLatin1String("HTML") || ending == QLatin1String(".TXT")
+        || ending == QLatin1String(".TPL");
+}
+
+void FileName_OLEDragDrop(FormState& form, const QStringList& files)
+{
+    const QString step = QStringLiteral("Drop FileName");
+    try {
+        AsAppError([&] {
+            if (files.isEmpty() || !SettleUnsavedWork(form))
+                return;
+            LoadTemplate(form, files.first());
+            form.ExportChanged = form.TemplateChanged = false;
+        });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Load Source File"), error, step);
+    }
+    form.NotifyChanged();
 }

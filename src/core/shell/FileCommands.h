@@ -1,5 +1,51 @@
 #pragma once
+// The File menu and the file-name box: open, clear and save templates, save the finished HTML
+// ("Save as Auction &Code ..."), drop files on the box, and the close request that asks about
+// unsaved work. GetFilename wraps the open/save dialog every file command uses.
+#include <QString>
+#include <QStringList>
+
 class FormState;
 
-// The File menu's Open (index 0) and Clear (index 1) commands.
+// Which File-menu entries are enabled, set when the menu opens.
+struct FileMenuState {
+    bool open = true;
+    bool clear = true;
+    bool save = true;
+    bool saveAs = true;
+    bool saveModified = false;
+    bool saveWeb = false;
+};
+
+// The dialog folders remembered between calls: one for kind 4, one for every other kind.
+struct FileDialogFolders {
+    QString general;
+    QString kind4;
+};
+
+inline const QString kFileDialogFilter =
+    QStringLiteral("Web Files (*.HTM)|*.htm;*.html|Template Files (*.TPL)|*.tpl|Text Files (*.TXT)|*.txt|All Files (*.*)|*.*");
+
+// action "OPEN" or "SAVE" ("CANCEL" on return when the user cancelled); kind 1 HTML export,
+// 2 template, 4 a second remembered folder; fileName the suggested name, the chosen path on return.
+void GetFilename(FormState& form, QString& action, int kind, QString& fileName);
+// The name a save dialog's answer stands for: an extension added to a bare name by the selected
+// filter (1 ".htm", 2 ".txt"), a doubled extension ("listing.htm.htm") cut once.
+QString SaveDialogName(const QString& chosen, int filterIndex);
+
+void MenuFile_Click(FormState& form);
+// 0 Open, 1 Clear.
 void MenuFileOpen_Click(FormState& form, int index);
+// 0 Save Template, 1 Save Template As, 2 the modified template of "Save Edited Data fields".
+// True when the file was written.
+bool MenuFileSave_Click(FormState& form, int index);
+// "Save as Auction &Code ...": writes the export text. True when the file was written.
+bool MenuFileSaveWeb_Click(FormState& form);
+void MenuFileExit_Click(FormState& form);
+// The close request; true keeps the window open.
+bool Form_QueryUnload(FormState& form);
+
+// Files dragged over the file-name box: accepted when the first is a template or page.
+bool FileName_OLEDragOver(const QStringList& files);
+// Files dropped on the box: the first one is loaded.
+void FileName_OLEDragDrop(FormState& form, const QStringList& files);

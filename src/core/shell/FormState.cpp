@@ -1,5 +1,7 @@
 #include "FormState.h"
 
+#include "text/TextUtilities.h"
+
 FormState::FormState(Dialogs& dialogs, Shell& shell, Clipboard& clipboard)
     : dialogs_(dialogs), shell_(shell), clipboard_(clipboard)
 {
@@ -32,6 +34,11 @@ FormState::FormState(Dialogs& dialogs, Shell& shell, Clipboard& clipboard)
         HtmlSize = QString::number(HTMLtext.Length());
         ExportChanged = true;
     });
+}
+
+QStringList FormState::CandidatePaths(const QString& thirdFolder, const QString& name) const
+{
+    return {ExtractDirectory(FileName.text) + name, ProgramFolder + name, thirdFolder + name, name};
 }
 
 void FormState::SetProgramFolder(const QString& folder)

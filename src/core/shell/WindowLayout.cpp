@@ -3,15 +3,188 @@
 #include "platform/AppError.h"
 #include "shell/FormState.h"
 
+#include <cmath>
+#include <vector>
+
+namespace {
+
+void HorizontalPass(FormState& form, int w)
+{
+    WindowLayoutModel& l = form.layout;
+    EditScreen& screen = form.screen;
+
+    l.DescFrame.width = w - 480;
+    l.FindFrame.left = w - l.FindFrame.width - 240;
+    l.ColorLine[0].x2 = l.DescFrame.width;
+    Geometry& viewport = screen.DataScrollFrame;
+    viewport.left = 60;
+    viewport.width = l.DescFrame.width - 120;
+    for (LayoutLine& line : l.DataScrollLine) {
+        line.x1 = viewport.left;
+        line.x2 = viewport.width + 60;
+    }
+    l.Blowup.left = l.DescFrame.left + 60;
+    l.Blowup.width = l.DescFrame.width - 120;
+    screen.DataScrollInsert.width = viewport.width - screen.DataScrollbar.width - 30;
+    l.DataScrollbar.width = screen.DataScrollbar.width;
+    l.DataScrollbar.left = viewport.width - screen.DataScrollbar.width - 15;
+
+    // Fields, and the options of every field that has an option set, spread over the new
+    // width. One pass over the options counts each field's options in index order.
+    const int contentWidth = screen.DataScrollInsert.width;
+    const int fieldCount = screen.FieldCount();
+    std::vector<int> optionCountOf(static_cast<size_t>(fieldCount), 0);
+    for (int i = 1; i < fieldCount; ++i) {
+        TextBoxControl& box = screen.Field(i).DataField;
+        box.geometry.width = contentWidth - box.geometry.left - 120;
+        if (!box.tag.isEmpty()) {
+            bool ok = false;
+            const int n = box.tag.toInt(&ok);
+            optionCountOf[static_cast<size_t>(i)] = ok && n > 0 ? n : 0;
+        }
+        screen.NotifyChanged(ScreenElement::Field, i);
+    }
+    std::vector<int> seen(static_cast<size_t>(fieldCount), 0);
+    for (int j = 1; j < screen.OptionCount(); ++j) {
+        FieldOption& option = screen.Option(j);
+        bool ok = false;
+        const int i = option.DataOption.tag.toInt(&ok);
+        if (!ok || i < 1 || i >= fieldCount)
+            continue;
+        const int n = optionCountOf[static_cast<size_t>(i)];
+        if (n == 0)
+            continue;
+        const int k = seen[static_cast<size_t>(i)]++;
+        const TextBoxControl& box = screen.Field(i).DataField;
+        const int b = option.DataOptButton.geometry.width;
+        option.DataOption.geometry.width = box.geometry.width / n - b - 75;
+        option.DataOptButton.geometry.left = box.geometry.left + k * (b + 90 + option.DataOption.geometry.width);
+        option.DataOption.geometry.left = option.DataOptButton.geometry.left + b;
+        option.DataOptImg.geometry.left = option.DataOptColor.geometry.left = option.DataOption.geometry.left;
+        screen.NotifyChanged(ScreenElement::Option, j);
+    }
+    for (int g = 1; g < screen.GroupCount(); ++g) {
+        FieldGroup& group = screen.Group(g);
+        group.DataGrouping.geometry.width = contentWidth - group.DataGrouping.geometry.left - 60;
+        group.DataKeep.geometry.width = group.DataGrouping.geometry.width;
+        screen.NotifyChanged(ScreenElement::Group, g);
+    }
+
+    l.DataBlowup.width = l.Blowup.width - l.DataBlowup.left - 240;
+    l.BlowupLabel.width = l.DataBlowup.width;
+    l.BlowupButtonFrame.width = l.Blowup.width;
+    l.FileName.width = w - l.FileName.left - 240;
+
+    l.MarkupFrame.width = w - 480;
+    l.MarkupText.width = l.MarkupFrame.width - 240;
+    l.ColorLine[1].x2 = l.MarkupFrame.width;
+    l.CustomLogo.left = l.MarkupText.left + 30;
+    l.CustomLogo.width = l.MarkupText.width - 60;
+
+    l.HTMLframe.width = w - 480;
+    l.HTMLtext.width = l.HTMLframe.width - 240;
+    l.PreviewButton.left = l.HTMLframe.width / 2 + 40;
+    l.CopyButton.left = l.HTMLframe.width / 2 - l.PreviewButton.width - 40;
+    l.ColorLine[4].x2 = l.HTMLframe.width;
+}
+
+void VerticalPass(FormState& form, int h)
+{
+    WindowLayoutModel& l = form.layout;
+    EditScreen& screen = form.screen;
+
+    l.DescFrame.height = h - l.DescFrame.top - 240;
+    Geometry& viewport = screen.DataScrollFrame;
+    viewport.top = l.HTMLtext.top;
+    viewport.height = l.DescFrame.height - viewport.top - viewport.left;
+    l.DataScrollLine[0].y1 = l.DataScrollLine[0].y2 = viewport.top - 15;
+    l.DataScrollLine[1].y1 = l.DataScrollLine[1].y2 = viewport.top + viewport.height;
+
+    l.Blowup.top = l.DescFrame.top + 180;
+    l.Blowup.height = l.DescFrame.height - 240;
+    l.BlowupButtonFrame.top = l.Blowup.height - l.BlowupButtonFrame.height;
+    l.DataBlowup.height = l.BlowupButtonFrame.top - l.DataBlowup.top;
+
+    l.DataScrollbar.top = 0;
+    l.DataScrollbar.height = viewport.height;
+    screen.ApplyScrollRange();
+    screen.DataScrollbar.largeChange = static_cast<int>(std::nearbyint(0.9 * viewport.height));
+
+    l.MarkupFrame.height = h - l.MarkupFrame.top - 240;
+    l.MarkupText.height = l.MarkupFrame.height - l.MarkupText.top - l.MarkupText.left;
+    l.CustomLogo.top = l.MarkupText.top + 30;
+    l.CustomLogo.height = l.MarkupText.height - 60;
+
+    l.HTMLframe.height = h - l.HTMLframe.top - 240;
+    l.HTMLtext.height = l.HTMLframe.height - l.HTMLtext.top - 600;
+    l.PreviewButton.top = l.HTMLframe.height - 495;
+    l.CopyButton.top = l.PreviewButton.top;
+}
+
+}  // namespace
+
+std::array<TagButtonState, 41> DefaultTagButtons()
+{
+    std::array<TagButtonState, 41> buttons;
+    const struct {
+        int index;
+        const char* caption;
+        const char* toolTip;
+    } table[] = {
+        {0, "~", "Comment or Instructions "},
+        {1, "-", "Visual Section Divider "},
+        {2, " ", "Plain Text "},
+        {3, "!", "Title "},
+        {4, ":", "URL "},
+        {5, "#", "Variable "},
+        {6, "+", "Include File "},
+        {7, "?", "Global variable "},
+        {8, "?", "Global Target "},
+        {9, "|", "Option List divider "},
+        {10, "^", "Global Theme "},
+        {11, "&&", "Option List Image-chip "},
+        {12, "%", "Option List Color-chip "},
+        {13, "$", "Add a Menu HyperLink "},
+        {20, "<>", "Selectable Section Wrapper "},
+        {30, "Clear", "Clear VarKits from Selection "},
+        {31, "", "Single Undo for buttons "},
+        {40, "", "Insert/Replace Color value "},
+    };
+    for (const auto& row : table) {
+        TagButtonState& button = buttons[static_cast<size_t>(row.index)];
+        button.caption = QString::fromLatin1(row.caption);
+        button.toolTip = QString::fromLatin1(row.toolTip);
+        button.exists = true;
+    }
+    return buttons;
+}
+
 void Form_Resize(FormState& form)
 {
-    if (form.onFormResize) {
-        form.onFormResize();
-        return;
-    }
     try {
-        form.screen.ApplyScrollRange();
+        AsAppError([&] {
+            WindowLayoutModel& l = form.layout;
+            if (l.innerWidth <= 0 && l.innerHeight <= 0) {
+                // No window: only the scroll range follows the content.
+                form.screen.ApplyScrollRange();
+                return;
+            }
+            if (l.minimized)
+                return;
+            if (l.scrollbarHasFocus && form.FileName.enabled && form.onFocusFileName)
+                form.onFocusFileName();
+            const int w = l.innerWidth;
+            const int h = l.innerHeight;
+            l.Line0.x2 = w;
+            l.TabFrame.width = w;
+            if (w >= WindowLayoutModel::kWideEnough)
+                HorizontalPass(form, w);
+            if (h >= WindowLayoutModel::kTallEnough)
+                VerticalPass(form, h);
+        });
     } catch (const AppError& error) {
         ShowErrorReport(form.dialogs(), QStringLiteral("Resize Screen"), error, QStringLiteral("Resize Screen"));
     }
+    if (form.onFormResize)
+        form.onFormResize();
 }

@@ -1,5 +1,87 @@
 #pragma once
+// The static frames of the main window as plain records in twips, and the rules by which the
+// window lays itself out again when it changes size. The window writes its inner size into the
+// model, calls Form_Resize and then moves its widgets to the geometry the model holds.
+//
+// Coordinates are those of the containing panel: the screen frames, FileName, the find panel
+// and the enlarged editor stand in the window's client area (below the menu bar); the editors,
+// the viewport and the buttons of a screen stand in their frame. The coloured bars under the
+// tab captions are measured from the left edge of the screen frames, so that a bar that "ends
+// at the frame's width" ends where the frame does.
+#include "editscreen/EditScreenControls.h"
+
+#include <QString>
+#include <array>
+
 class FormState;
 
-// Lays the window out again for its current size.
+struct LayoutLine {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+};
+
+struct WindowLayoutModel {
+    // The window's inner size in twips; both stay 0 until a window reports its size, and a
+    // session without a window applies only the scroll range rule.
+    int innerWidth = 0;
+    int innerHeight = 0;
+    bool minimized = false;
+    // Whether the keyboard focus is on the edit screen's scroll bar (the window tells).
+    bool scrollbarHasFocus = false;
+
+    LayoutLine Line0{0, 0, 12000, 0};
+    Geometry TabFrame{0, 0, 12000, 780};
+    // Tab captions and their bars, indexed like TabTop (0, 1 and 4 exist).
+    std::array<Geometry, 5> TabTop{{{0, 150, 1440, 390}, {1500, 150, 1440, 390}, {}, {}, {3000, 150, 1440, 390}}};
+    std::array<LayoutLine, 5> ColorLine{{{0, 600, 11520, 600}, {1500, 600, 11520, 600}, {}, {}, {3000, 600, 11520, 600}}};
+    Geometry FileSizeLabel{4740, 270, 780, 270};
+    Geometry FileSize{5520, 270, 1200, 270};
+
+    Geometry FileNameLabel{240, 915, 900, 270};
+    Geometry FileName{1200, 870, 10560, 345};
+
+    // The edit screen.
+    Geometry DescFrame{240, 1320, 11520, 7440};
+    // The two lines above and below the scroll viewport.
+    std::array<LayoutLine, 2> DataScrollLine{{{60, 885, 11460, 885}, {60, 7395, 11460, 7395}}};
+    Geometry DataScrollbar{11130, 0, 255, 6480};
+
+    Geometry FindFrame{7320, 1770, 4200, 1740};
+
+    // The enlarged field editor.
+    Geometry Blowup{300, 1500, 11400, 7200};
+    Geometry BlowupButtonFrame{0, 6720, 11400, 480};
+    Geometry DataBlowup{120, 600, 11040, 6120};
+    Geometry BlowupLabel{120, 240, 11040, 300};
+
+    // The markup screen.
+    Geometry MarkupFrame{240, 1320, 11520, 7440};
+    Geometry MarkupText{120, 900, 11280, 6420};
+    Geometry CustomLogo{150, 930, 11220, 6360};
+
+    // The export screen; its Preview and Copy buttons are Button 2 and Button 3.
+    Geometry HTMLframe{240, 1320, 11520, 7440};
+    Geometry HTMLtext{120, 900, 11280, 5940};
+    Geometry PreviewButton{5800, 6945, 1200, 390};
+    Geometry CopyButton{4520, 6945, 1200, 390};
+
+    static constexpr int kWideEnough = 8400;
+    static constexpr int kTallEnough = 6000;
+};
+
+// A tag button of the markup screen: caption, tool tip and background (0x00BBGGRR).
+struct TagButtonState {
+    QString caption;
+    QString toolTip;
+    quint32 backColor = 0xF0F0F0;
+    bool exists = false;
+};
+
+// The tag buttons 0 to 13, 20, 30, 31 and 40 with their captions and tool tips.
+std::array<TagButtonState, 41> DefaultTagButtons();
+
+// Lays the window out again for the inner size in form.layout, then lets the window apply the
+// new geometry (form.onFormResize).
 void Form_Resize(FormState& form);

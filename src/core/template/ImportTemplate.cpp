@@ -69,7 +69,7 @@ struct ImportRun {
         ColorcodeMarkup(form, QString());
 
         step = QStringLiteral("Loading Template");
-        WriteTextFile(form.WorkFile, form.MarkupText.Text() + QStringLiteral("\r\n"), form.TemplateEncoding);
+        WriteScratchFile(form.WorkFile, form.MarkupText.Text() + QStringLiteral("\r\n"), form.TemplateEncoding);
 
         step = QStringLiteral("Reading Template");
         TemplateFile file = TemplateFile::Open(form.WorkFile);
@@ -194,6 +194,7 @@ void FetchTemplate(FormState& form)
             form.MarkupText.SetSelStart(0);
             form.MarkupSize = QString::number(form.MarkupText.Length());
             form.FileSize = QString::number(data.byteSize);
+            form.TemplateChanged = false;  // the markup is the file as it stands on disk
         });
     } catch (const AppError& error) {
         ShowErrorReport(form.dialogs(), QStringLiteral("Fetch Template"), error, step);

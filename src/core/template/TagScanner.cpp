@@ -5,15 +5,16 @@
 
 namespace {
 
-const QString kInlineOpener = QStringLiteral("[VARKIT");
-const QString kWrapperOpener = QStringLiteral("<VARKIT");
-const QString kWrapperCloser = QStringLiteral("</VARKIT>");
+// Tag keywords, upper-cased; letter case is compared through UpperCased, as ReplaceAnyCase does.
+constexpr QStringView kInlineOpener = u"[VARKIT";
+constexpr QStringView kWrapperOpener = u"<VARKIT";
+constexpr QStringView kWrapperCloser = u"</VARKIT>";
 const QString kGlobalDelimiters = QStringLiteral("= |:!#-~+=?^&%;");
 
-void ChopTail(QString& text, const QString& tail)
+// Whether text[from, end) ends in the keyword.
+bool SliceEndsWith(QStringView text, qsizetype from, qsizetype end, QStringView keyword)
 {
-    if (text.endsWith(tail, Qt::CaseInsensitive))
-        text.chop(tail.size());
+    return end - from >= keyword.size() && EndsWithAnyCase(text.sliced(from, end - from), keyword);
 }
 
 // A body split at its first "=": the trimmed prompt and default; no "=" keeps the body whole.
@@ -58,21 +59,13 @@ void SplitGlobalBody(const QString& body, Keyword& keyword)
         SplitAtEquals(rest, keyword);
 }
 
-// The buffer holds everything read in this call up to the ">".
-void ProcessWrapper(const QString& buffer, Keyword& keyword)
+// The prompt holds the wrapper opener's name with the suffix, if any.
+void SplitWrapperSuffix(Keyword& keyword)
 {
-    const qsizetype p = buffer.indexOf(kWrapperOpener, 0, Qt::CaseInsensitive);
-    if (p >= 0) {
-        keyword.auctionText = buffer.left(p);
-        keyword.prompt = buffer.mid(p + kWrapperOpener.size());
-    } else {
-        // An inline opener inside the wrapper opener emptied the buffer: what is left names it.
-        keyword.prompt = buffer;
-    }
-    if (keyword.prompt.endsWith(QLatin1String("=TRUE"), Qt::CaseInsensitive)) {
+    if (EndsWithAnyCase(keyword.prompt, u"=TRUE")) {
         keyword.keyStyle = QStringLiteral("StartGroupOn");
         keyword.prompt.chop(5);
-    } else if (keyword.prompt.endsWith(QLatin1String("=FALSE"), Qt::CaseInsensitive)) {
+    } else if (EndsWithAnyCase(keyword.prompt, u"=FALSE")) {
         keyword.keyStyle = QStringLiteral("StartGroupOff");
         keyword.prompt.chop(6);
     } else {
@@ -108,66 +101,98 @@ void FetchKeywords(const TemplateFile& file, qint64& startLoc, Keyword& keyword,
     keyword.Reset();
     host.SetTemplateLoading(true);
     QString step = QStringLiteral("Extract Keywords");
+    const QString& text = file.text();
+    // The keyword buffer and the template text read before the tag are both slices of the
+    // template (0-based, end exclusive), so nothing is copied character by character. The
+    // buffer runs from bufferStart to the character just read; an inline opener restarts it
+    // after itself. The text runs from where the call started and grows with the buffer until
+    // an inline opener ends it (textEnd >= 0), or the wrapper tag cuts it.
+    const qint64 callStart = startLoc - 1;
+    qint64 bufferStart = callStart;
+    qint64 read = callStart;  // end of what has been read into the buffer
+    qint64 textStart = callStart;
+    qint64 textEnd = -1;
+    const auto takeText = [&] {
+        const qint64 end = textEnd >= 0 ? textEnd : read;
+        if (end > textStart)
+            keyword.auctionText = text.mid(textStart, end - textStart);
+    };
     try {
         AsAppError([&] {
-            const QString& text = file.text();
-            QString buffer;
             bool insideInline = false;
             bool insideWrapper = false;
-            bool bufferHoldsWrapperOpener = false;
+            qint64 wrapperAt = -1;  // where the buffer's wrapper opener starts, -1 when it holds none
             qint64 lastRead = startLoc;
             for (;;) {
                 if (file.AtEnd(startLoc)) {
+                    takeText();
                     host.SetTemplateLoading(false);
                     return;
                 }
                 step = QStringLiteral("Read Next File Byte");
                 if (file.templateBytes() > TemplateFile::kSizeLimit)
                     throw AppError(ErrorNumber::Overflow);
-                if (host.CancelRequested())
+                // The cancel request changes only while events run, so after the first
+                // character the check that follows the events stands for this one too.
+                if (startLoc == callStart + 1 && host.CancelRequested())
                     break;
                 if (startLoc < 1)
                     throw AppError(ErrorNumber::InvalidCall, QStringLiteral("Bad file position"));
                 lastRead = startLoc;
-                const QChar c = text[startLoc - 1];
+                const qint64 at = startLoc - 1;
+                const QChar c = text[at];
                 if (c == QLatin1Char(']') && insideInline) {
-                    SplitInlineTag(buffer, keyword);
+                    SplitInlineTag(text.mid(bufferStart, at - bufferStart), keyword);
                     break;
                 }
                 if (c == QLatin1Char('>') && insideWrapper) {
                     keyword.prompt.clear();
                     keyword.defaultText.clear();
-                    ProcessWrapper(buffer, keyword);
+                    if (wrapperAt >= 0) {
+                        textStart = bufferStart;
+                        textEnd = wrapperAt;
+                        keyword.prompt = text.mid(wrapperAt + kWrapperOpener.size(), at - wrapperAt - kWrapperOpener.size());
+                    } else {
+                        // An inline opener inside the wrapper opener emptied the buffer: what is
+                        // left names it, and the text before the inline opener stays.
+                        keyword.prompt = text.mid(bufferStart, at - bufferStart);
+                    }
+                    SplitWrapperSuffix(keyword);
                     break;
                 }
-                buffer += c;
-                if (!insideInline)
-                    keyword.auctionText += c;
-                // Every byte is looked at as it arrives, so a new keyword can only end at the
-                // buffer's last character: the tail says what a search of the whole buffer would.
-                if (buffer.endsWith(kInlineOpener, Qt::CaseInsensitive)) {
+                read = at + 1;
+                // Every character is looked at as it arrives, so a new keyword can only end at
+                // the buffer's last character: the tail says what a search of the whole buffer
+                // would. Until the first inline opener the text is the buffer, so a keyword that
+                // ends the buffer also ends the text; after it the text ends in none. The
+                // openers end in "T" and the closer in ">", which rules out most characters.
+                const char16_t u = c.unicode();
+                const bool endsInT = u == u'T' || u == u't' || (u >= 0x80 && c.toUpper() == QLatin1Char('T'));
+                if (endsInT && SliceEndsWith(text, bufferStart, read, kInlineOpener)) {
                     insideInline = true;
-                    ChopTail(keyword.auctionText, kInlineOpener);
-                    buffer.clear();
-                    bufferHoldsWrapperOpener = false;
-                } else if (bufferHoldsWrapperOpener || buffer.endsWith(kWrapperOpener, Qt::CaseInsensitive)) {
+                    if (textEnd < 0)
+                        textEnd = read - kInlineOpener.size();
+                    bufferStart = read;
+                    wrapperAt = -1;
+                } else if (wrapperAt >= 0 || (endsInT && SliceEndsWith(text, bufferStart, read, kWrapperOpener))) {
                     insideWrapper = true;
-                    bufferHoldsWrapperOpener = true;
-                } else if (buffer.endsWith(kWrapperCloser, Qt::CaseInsensitive)) {
-                    ChopTail(keyword.auctionText, kWrapperCloser);
+                    if (wrapperAt < 0)
+                        wrapperAt = read - kWrapperOpener.size();
+                } else if (u == u'>' && SliceEndsWith(text, bufferStart, read, kWrapperCloser)) {
+                    if (textEnd < 0)
+                        textEnd = read - kWrapperCloser.size();
                     keyword.keyStyle = QStringLiteral("EndGroup");
                     keyword.prompt.clear();
                     keyword.defaultText.clear();
                     break;
                 }
-                if (host.CancelRequested())
-                    break;
                 host.ShowCodeSize(startLoc);
                 ++startLoc;
                 host.LetEventsRunSoon();
                 if (host.CancelRequested())
                     break;
             }
+            takeText();
             // Finish: the next call starts right after the tag's closing character; a cancel
             // leaves the position where it stands.
             if (!host.CancelRequested())
@@ -176,6 +201,7 @@ void FetchKeywords(const TemplateFile& file, qint64& startLoc, Keyword& keyword,
             host.SetTemplateLoading(false);
         });
     } catch (const AppError& error) {
+        takeText();
         const QString location = error.number() == ErrorNumber::Overflow ? OverflowStep(step) : step;
         ShowErrorReport(host.dialogs(), QStringLiteral("Extract from Template"), error, location);
         keyword.prompt = kScanError;

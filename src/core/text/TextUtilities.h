@@ -13,6 +13,13 @@ QString Cleanup(QString& sentence);
 // The folder part of a path with its trailing separator ("\" or "/"), or empty text.
 QString ExtractDirectory(const QString& fileString);
 
+// Letter case as the procedures above ignore it: every UTF-16 unit is replaced by its own upper
+// case, so that a position in the result is the same position in the text ("\u00DF" stays one
+// character, a dotless i becomes "I", the Kelvin sign stays itself).
+QString UpperCased(const QString& text);
+// True when the text ends in the tail, compared through UpperCased.
+bool EndsWithAnyCase(QStringView text, QStringView tail);
+
 // Convenience forms for callers that keep their own text.
 inline QString ReplacedAnyCase(QString text, const QString& find, const QString& replace)
 {

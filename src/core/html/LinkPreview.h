@@ -1,0 +1,6 @@
+#pragma once
+class FormState;
+
+// Writes the export text to the preview file (~tmpkit.htm in the program folder) and asks the
+// desktop to open it in the browser.
+void LinkPreview(FormState& form);

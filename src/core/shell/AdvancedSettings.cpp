@@ -1,0 +1,140 @@
+#include "AdvancedSettings.h"
+
+#include "CustomSettings.h"
+#include "FormState.h"
+#include "ProfileFile.h"
+#include "StartUp.h"
+#include "html/ScreenCommands.h"
+#include "platform/AppError.h"
+#include "platform/Paths.h"
+#include "template/ImportTemplate.h"
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+}  // namespace
+
+QString DefaultPathProblems(const QString& t, const QString& s)
+{
+    QString message;
+    auto either = [&](auto test) { return test(t) || test(s); };
+    if (either([](const QString& x) { return x.contains(QLatin1Char(':')); }))
+        message += QStringLiteral("Absolute file paths are not allowed ") + kCrLf + QStringLiteral("in the default Template or Image path.")
+            + kCrLf + QStringLiteral("VarKit will add the VarKit folder path.") + kCrLf + kCrLf;
+    if (either([](const QString& x) { return x.contains(QLatin1Char('/')); }))
+        message += QStringLiteral("Forward slashes (/) are invalid in the ") + kCrLf + QStringLiteral("default Template or Image path. ")
+            + kCrLf + QStringLiteral("Only back slashes (\\) may be used here.") + kCrLf + kCrLf;
+    if (either([](const QString& x) { return x.startsWith(QLatin1Char('\\')); }))
+        message += QStringLiteral("A leading slash (\\) is not required. ") + kCrLf + kCrLf;
+    if (either([](const QString& x) { return x.contains(QLatin1String(".\\")); }))
+        message += QStringLiteral("Upstream path designators are invalid in the ") + kCrLf
+            + QStringLiteral("default Template or Image path.") + kCrLf + kCrLf;
+    return message;
+}
+
+void AdvButton_Click(FormState& form, int index)
+{
+    const QString step = QStringLiteral("Advanced Settings");
+    AdvancedSettingsState& panel = form.AdvSettings;
+    try {
+        AsAppError([&] {
+            if (index == 0) {
+                panel.visible = false;
+                return;
+            }
+            if (index != 1)
+                return;
+            const QString problems = DefaultPathProblems(panel.templateText, panel.splashText);
+            if (!problems.isEmpty()) {
+                form.dialogs().Message(QStringLiteral("Default File Settings"),
+                                       problems + QStringLiteral("Please revise your Template or Image path.") + kCrLf + kCrLf,
+                                       MsgButtons::Ok, MsgIcon::Exclamation);
+                return;
+            }
+            form.StartupTemplate = panel.templateText;
+            form.SplashLogo = panel.splashText;
+            const QString image = form.ProgramFolder + form.SplashLogo;
+            if (!FileExists(image)) {
+                const MsgAnswer answer = form.dialogs().Message(
+                    QStringLiteral("Default Splash Image"),
+                    QStringLiteral("Could not find the image file:") + kCrLf + image + kCrLf + kCrLf + QStringLiteral("Continue anyway?"),
+                    MsgButtons::YesNoCancel, MsgIcon::Exclamation);
+                if (answer != MsgAnswer::Yes)
+                    return;
+            }
+            panel.visible = false;
+            form.MarkupLocked = panel.lockChecked;
+            for (size_t i = 0; i < 10; ++i) {
+                form.HelpCaptions[i + 1] = panel.menuItem[i];
+                form.HelpLinks[i + 1] = panel.menuLink[i];
+            }
+            try {
+                WriteCustomSettings(form);
+            } catch (const AppError&) {
+                panel.visible = true;  // what was typed stays in the panel
+                throw;
+            }
+            ReadCustomSettings(form, form.SettingsFile);
+            ApplySplashLogo(form);
+            if (!form.StartupTemplate.isEmpty()) {
+                form.FileName.text = form.ProgramFolder + form.StartupTemplate;
+                TabTop_Click(form, 0);
+                FetchTemplate(form);
+                ImportTemplate(form);
+                form.TemplateChanged = false;
+            }
+        });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Save Advanced Settings"), error, step);
+    }
+    form.NotifyChanged();
+}
+
+void AdvSettingsLockButton_Click(FormState& form)
+{
+    AdvancedSettingsState& panel = form.AdvSettings;
+    form.MarkupLocked = !form.MarkupLocked;
+    panel.lockChecked = form.MarkupLocked;
+    if (form.MarkupLocked) {
+        panel.lockButtonCaption = QStringLiteral("Unlock now");
+        form.CustomLogoVisible = true;
+    } else {
+        panel.lockButtonCaption = QStringLiteral("Lock now");
+    }
+    if (form.MenuEditTag == QLatin1String("markup") || form.MenuEditTag == QLatin1String("nomarkup"))
+        TabTop_Click(form, 1);
+    panel.visible = false;
+    form.NotifyChanged();
+}
+
+void AdvSettingsBrowse_Click(FormState& form)
+{
+    form.shell().Open(form.ProgramFolder);
+}
+
+void MenuHelpSettings_Click(FormState& form)
+{
+    // The .tpl association is not registered by this program yet: it always reads as absent.
+    form.AdvSettings.associateTag = QStringLiteral("-1");
+    form.AdvSettings.associateCaption = QStringLiteral("Link TPL Files");
+    form.NotifyChanged();
+}
+
+void MenuHelpSettingsDes_Click(FormState& form)
+{
+    AdvancedSettingsState& panel = form.AdvSettings;
+    panel.templateText = form.StartupTemplate;
+    panel.splashText = form.SplashLogo;
+    panel.lockChecked = form.MarkupLocked;
+    panel.lockButtonCaption = form.MarkupLocked ? QStringLiteral("Unlock now") : QStringLiteral("Lock now");
+    for (size_t i = 0; i < 10; ++i) {
+        const QString n = QString::number(i + 1);
+        panel.menuItem[i] = GetPrivateProfileString(QStringLiteral("Custom"), QStringLiteral("HelpMenu") + n, QString(),
+                                                    form.SettingsFile, form.ProfileBufferSize);
+        panel.menuLink[i] = GetPrivateProfileString(QStringLiteral("Custom"), QStringLiteral("HelpLink") + n, QString(),
+                                                    form.SettingsFile, form.ProfileBufferSize);
+    }
+    panel.visible = true;
+    form.NotifyChanged();
+}

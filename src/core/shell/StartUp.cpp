@@ -1,0 +1,217 @@
+#include "StartUp.h"
+
+#include "html/ScreenCommands.h"
+#include "platform/AppError.h"
+#include "platform/Paths.h"
+#include "shell/FormState.h"
+#include "shell/ProfileFile.h"
+#include "template/ImportTemplate.h"
+
+#include <QFile>
+#include <QImage>
+
+namespace {
+
+const QString kCustom = QStringLiteral("Custom");
+
+// "True"/"False" in any case, or a number (non-zero is true); anything else is a type mismatch.
+bool ToBoolean(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    bool ok = false;
+    const double number = t.toDouble(&ok);
+    if (!ok)
+        throw AppError(ErrorNumber::TypeMismatch);
+    return number != 0;
+}
+
+}  // namespace
+
+QString ProgramFolderOf(const QString& executableFolder)
+{
+    QString folder = LongPathName(executableFolder);
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')) && !folder.endsWith(QLatin1Char('\\')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+void ReadStartupSettings(FormState& form)
+{
+    try {
+        AsAppError([&] {
+            const int size = form.ProfileBufferSize;
+            const QString templ = GetPrivateProfileString(kCustom, QStringLiteral("StartupTemplate"), QString(),
+                                                          form.SettingsFile, size).trimmed();
+            if (!templ.isEmpty() && FileExists(form.ProgramFolder + templ))
+                form.StartupTemplate = templ;
+
+            const QString lock = GetPrivateProfileString(kCustom, QStringLiteral("PreventMarkup"), QStringLiteral("False"),
+                                                         form.SettingsFile, size);
+            if (!lock.isEmpty()) {
+                form.MarkupLocked = ToBoolean(lock);
+                if (form.MarkupLocked)
+                    form.CustomLogoVisible = true;
+                form.MenuHelpSettingsDes.enabled = !form.MarkupLocked;
+                if (form.MenuEditTag == QLatin1String("markup") || form.MenuEditTag == QLatin1String("nomarkup"))
+                    TabTop_Click(form, 1);
+            }
+
+            const QString logo = GetPrivateProfileString(kCustom, QStringLiteral("SplashLogo"), QString(),
+                                                         form.SettingsFile, size).trimmed();
+            if (!logo.isEmpty())
+                form.SplashLogo = logo;
+        });
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Custom Settings"), error, QStringLiteral("Read Custom Settings"));
+    }
+}
+
+void InitScreenColors(FormState& form)
+{
+    EditScreen& screen = form.screen;
+    InitScreenColors(screen);
+    const auto& c = screen.ScreenColors;
+    const struct {
+        int button;
+        quint32 color;
+    } backgrounds[] = {
+        {0, c[11]}, {1, c[9]}, {2, c[1]}, {3, c[3]}, {4, c[5]}, {5, c[7]}, {6, c[13]}, {7, c[15]},
+        {8, c[15]}, {9, 0xF0F0F0}, {10, c[15]}, {11, c[15] & 0xF0F0F0}, {12, c[15] & 0xF0F0F0},
+        {13, 0xB0B0B0}, {20, c[9]},
+    };
+    for (const auto& row : backgrounds)
+        form.TagButton[static_cast<size_t>(row.button)].backColor = row.color;
+}
+
+void ApplySplashLogo(FormState& form)
+{
+    if (form.SplashLogo.isEmpty()) {
+        form.CustomLogoVisible = false;
+        // Nothing covers the markup any more: the tag buttons work again.
+        form.TagButtonFrameEnabled = true;
+        form.NotifyChanged();
+        return;
+    }
+    const QString path = form.ProgramFolder + form.SplashLogo;
+    form.CustomLogoPicture = FileExists(path) ? QImage(ResolvePath(path)) : QImage();
+    if (form.MarkupLocked) {
+        form.TagButtonFrameVisible = false;
+        form.MenuHelpSettingsDes.enabled = false;
+    }
+    form.CustomLogoVisible = true;
+    form.TagButtonFrameEnabled = false;
+    form.NotifyChanged();
+}
+
+void CustomLogo_Click(FormState& form)
+{
+    if (form.MarkupLocked)
+        return;
+    form.CustomLogoVisible = false;
+    form.TagButtonFrameEnabled = true;
+    form.NotifyChanged();
+}
+
+void HideProgramFiles(FormState&)
+{
+}
+
+CommandLineAction HandleCommandLine(FormState& form, const QString& commandLine)
+{
+    if (commandLine == QLatin1String("i") || commandLine == QLatin1String("d"))
+        return CommandLineAction::Associate;
+    if (!commandLine.isEmpty()) {
+        QString path = commandLine;
+        path.remove(QLatin1Char('"'));
+        const QString extension = path.right(4).toUpper();
+        if (extension == QLatin1String(".TPL") || extension == QLatin1String(".HTM") || extension == QLatin1String("HTML")
+            || extension == QLatin1String(".TXT")) {
+            form.FileName.text = LongPathName(path);
+            return form.FileName.text.isEmpty() ? CommandLineAction::None : CommandLineAction::Template;
+        }
+        return CommandLineAction::None;
+    }
+    if (!form.StartupTemplate.isEmpty()) {
+        form.FileName.text = form.ProgramFolder + form.StartupTemplate;
+        return CommandLineAction::Template;
+    }
+    return CommandLineAction::None;
+}
+
+bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks& hooks)
+{
+    QString step = QStringLiteral("Loading program");
+    try {
+        AsAppError([&] {
+            form.TwipsPerPixelX = input.twipsPerPixelX;
+            form.TwipsPerPixelY = input.twipsPerPixelY;
+            form.SetProgramFolder(ProgramFolderOf(input.executableFolder));
+            form.ProfileBufferSize = 5000;
+            form.layout.HTMLframe.left = form.layout.DescFrame.left;
+            form.layout.HTMLframe.width = form.layout.DescFrame.width;
+            form.HelpMenuFixedCount = form.HelpMenuSettingsCount = static_cast<int>(form.MenuHelpFile.size());
+
+            step = QStringLiteral("Loading program defaults");
+            InitScreenColors(form);
+            ReadStartupSettings(form);
+            ApplySplashLogo(form);
+        });
+        TabTop_Click(form, 1);
+        bool closeNow = false;
+        AsAppError([&] {
+            EditScreen& screen = form.screen;
+            EditField& pattern = screen.Field(0);
+            pattern.DataField.geometry.top = -pattern.DataField.geometry.height;
+            pattern.DataLabel.geometry.top = pattern.DataField.geometry.top;
+            screen.DataScrollInsert.left = 0;
+            screen.DataScrollInsert.top = 0;
+            screen.DataScrollbar.max = screen.DataScrollInsert.height;
+            screen.NotifyChanged(ScreenElement::ScrollArea, 0);
+
+            if (HandleCommandLine(form, input.commandLine) == CommandLineAction::Associate) {
+                if (hooks.associateTplFiles)
+                    hooks.associateTplFiles();
+                HideProgramFiles(form);
+                form.pump.RunNow();
+                closeNow = true;
+            }
+        });
+        if (closeNow)
+            return false;
+        form.NotifyChanged();
+        if (hooks.showWindow)
+            hooks.showWindow();
+        if (!form.FileName.text.isEmpty()) {
+            TabTop_Click(form, 0);
+            FetchTemplate(form);
+            ImportTemplate(form);
+            form.TemplateChanged = false;
+        }
+    } catch (const AppError& error) {
+        ShowErrorReport(form.dialogs(), QStringLiteral("Form Load"), error, step);
+    }
+    form.NotifyChanged();
+    return true;
+}
+
+void Form_Unload(FormState& form)
+{
+    for (const QString& path : {form.WorkFile, form.PreviewFile})
+        if (!path.isEmpty() && FileExists(path))
+            QFile::remove(ResolvePath(path));
+}
+
+void MenuFileFolder_Click(FormState& form)
+{
+    const std::optional<QString> answer = form.dialogs().Input(
+        QStringLiteral("Show VarKit Folder"),
+        QStringLiteral("Click OK if you would like to view the folder contents.") + QStringLiteral("\r\n\r\n\r\n\r\n")
+            + QStringLiteral("VarKit Folder Path:"),
+        form.ProgramFolder);
+    if (answer && !answer->isEmpty())
+        form.shell().Open(*answer);
+}

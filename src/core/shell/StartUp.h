@@ -1,0 +1,58 @@
+#pragma once
+// What the main window does between being started and being closed: fixing the program folder
+// and the paths derived from it, the screen colours, the start-up settings, the splash logo,
+// the command line and the start-up template; and removing the scratch files on closing.
+#include <QString>
+#include <functional>
+
+class FormState;
+
+// The window's part of the start-up, done through these calls.
+struct FormLoadHooks {
+    // Shows the window, gives FileName the focus and lets pending events run.
+    std::function<void()> showWindow;
+    // Registers the .tpl association (the switches "i" and "d").
+    std::function<void()> associateTplFiles;
+};
+
+struct FormLoadInput {
+    QString executableFolder;
+    // The whole argument text of the command line.
+    QString commandLine;
+    int twipsPerPixelX = 15;
+    int twipsPerPixelY = 15;
+};
+
+// Runs the start-up steps in order. False when the window is to close at once (the switches
+// "i" and "d"); a failure is reported as "Form Load" and skips the remaining steps.
+bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks& hooks);
+
+// The program folder: the long form of the executable's folder, ending in a separator.
+QString ProgramFolderOf(const QString& executableFolder);
+
+// Reads "StartupTemplate", "SplashLogo" and "PreventMarkup" from section "Custom" of the
+// settings file (a missing file reads as the defaults).
+void ReadStartupSettings(FormState& form);
+
+// Fills the screen colour table and gives the tag buttons their backgrounds.
+void InitScreenColors(FormState& form);
+
+// Shows or hides the splash logo over the markup screen according to the settings.
+void ApplySplashLogo(FormState& form);
+// A click on the splash logo removes it unless the markup is locked.
+void CustomLogo_Click(FormState& form);
+
+// Files are hidden here only by a leading dot, which the program's files do not have: nothing
+// to do.
+void HideProgramFiles(FormState& form);
+
+enum class CommandLineAction { None, Template, Associate };
+// Puts the command line's template (or the start-up template) into FileName; "i" and "d" ask
+// for the association instead.
+CommandLineAction HandleCommandLine(FormState& form, const QString& commandLine);
+
+// Deletes the scratch file and the preview file; a missing file is no error.
+void Form_Unload(FormState& form);
+
+// "Show VarKit &Folder ...": offers the program folder and opens the answer on the desktop.
+void MenuFileFolder_Click(FormState& form);

@@ -1,0 +1,51 @@
+#include "RichTextView.h"
+
+#include "shell/RichTextBox.h"
+
+#include <QFontDatabase>
+
+QFont MarkupFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(10);
+    if (!QFontInfo(font).fixedPitch()) {
+        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        fixed.setPointSizeF(10);
+        return fixed;
+    }
+    return font;
+}
+
+RichTextView::RichTextView(RichTextBox& box, QWidget* parent) : QTextEdit(parent), box_(box)
+{
+    setDocument(&box.document());
+    setAcceptRichText(false);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setUndoRedoEnabled(false);
+    FromBox();
+    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextView::ToBox);
+    connect(this, &QTextEdit::selectionChanged, this, &RichTextView::ToBox);
+    connect(&box, &RichTextBox::selectionChanged, this, &RichTextView::FromBox);
+    connect(&box, &RichTextBox::focusRequested, this, [this] { setFocus(Qt::OtherFocusReason); });
+}
+
+void RichTextView::FromBox()
+{
+    if (syncing_)
+        return;
+    syncing_ = true;
+    if (textCursor() != box_.cursor())
+        setTextCursor(box_.cursor());
+    syncing_ = false;
+}
+
+void RichTextView::ToBox()
+{
+    if (syncing_)
+        return;
+    syncing_ = true;
+    box_.SetCursor(textCursor());
+    syncing_ = false;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// A QTextEdit that shows the document of a RichTextBox: what the user selects goes back into
+// the box's cursor, and the box's own selection changes and focus requests reach the editor.
+#include <QTextEdit>
+
+class RichTextBox;
+
+class RichTextView : public QTextEdit {
+    Q_OBJECT
+public:
+    RichTextView(RichTextBox& box, QWidget* parent);
+
+    RichTextBox& box() { return box_; }
+
+private:
+    void FromBox();
+    void ToBox();
+
+    RichTextBox& box_;
+    bool syncing_ = false;
+};
+
+// Courier New, or the fixed-pitch font the system offers in its place.
+QFont MarkupFont();
