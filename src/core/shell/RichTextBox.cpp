@@ -22,9 +22,10 @@ void RichTextBox::SetCursor(const QTextCursor& cursor)
 QString RichTextBox::Text() const
 {
     if (!cacheValid_) {
-        cache_ = document_.toPlainText();
-        if (crlf_)
-            cache_.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        // The raw text keeps non-breaking spaces (the plain text turns them into blanks); its
+        // paragraph separators are the line breaks.
+        cache_ = document_.toRawText();
+        cache_.replace(QChar::ParagraphSeparator, crlf_ ? QStringLiteral("\r\n") : QStringLiteral("\n"));
         cacheValid_ = true;
     }
     return cache_;
