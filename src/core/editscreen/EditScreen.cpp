@@ -24,6 +24,7 @@ int EditScreen::AddOption()
     option.DataOption.visible = option.DataOptButton.visible = false;
     option.DataOptImg.visible = option.DataOptColor.visible = false;
     options.push_back(std::move(option));
+    TileSourceFiles.append(QString());
     return OptionCount() - 1;
 }
 
@@ -43,8 +44,10 @@ void EditScreen::RemoveLastField()
 
 void EditScreen::RemoveLastOption()
 {
-    if (options.size() > 1)
+    if (options.size() > 1) {
         options.pop_back();
+        TileSourceFiles.removeLast();
+    }
 }
 
 void EditScreen::RemoveLastGroup()

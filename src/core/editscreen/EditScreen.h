@@ -5,6 +5,7 @@
 #include "EditScreenControls.h"
 
 #include <QObject>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -51,6 +52,9 @@ public:
     std::vector<EditField> fields;
     std::vector<FieldOption> options;
     std::vector<FieldGroup> groups;
+    // Entry j: the picture file last pasted or dropped onto tile j ("" until then); it has an
+    // entry for every option, element 0 included.
+    QStringList TileSourceFiles{QString()};
 
     // The scroll area: the viewport, the content panel inside it and the scroll bar.
     Geometry DataScrollFrame{60, 1080, 11040, 5400};

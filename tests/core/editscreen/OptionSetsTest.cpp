@@ -167,6 +167,8 @@ TEST(OptionSets, TilesAreFoundInTheFourFoldersInTurn)
     }
     EXPECT_EQ(o.screen().Field(i).DataField.text, QStringLiteral("beside.png"));
     EXPECT_TRUE(o.dialogs().boxes.isEmpty());
+    EXPECT_EQ(o.screen().TileSourceFiles.size(), o.screen().OptionCount());
+    EXPECT_TRUE(o.screen().TileSourceFiles.join(QString()).isEmpty());
 }
 
 TEST(OptionSets, ColourChipsTakeTheirColourFromTheText)
