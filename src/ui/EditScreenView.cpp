@@ -302,8 +302,10 @@ void EditScreenView::SyncField(int i)
     const EditField& model = screen_.Field(i);
     FieldWidgets& w = fields_[static_cast<size_t>(i)];
     const bool wanted = model.DataLabel.visible || model.DataField.visible || model.DataButton.visible;
-    if (!wanted && !w.label && !w.box && !w.button)
+    if (!wanted) {
+        DropField(i);
         return;
+    }
 
     // Label.
     if (model.DataLabel.visible && !w.label) {
@@ -356,7 +358,9 @@ void EditScreenView::SyncField(int i)
             w.box->setFrameShape(shape);
             w.box->setFrameShadow(QFrame::Sunken);
         }
-        w.box->setVerticalScrollBarPolicy(m.geometry.height >= 500 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        const Qt::ScrollBarPolicy policy = m.geometry.height >= 500 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+        if (w.box->verticalScrollBarPolicy() != policy)
+            w.box->setVerticalScrollBarPolicy(policy);
         if (w.box->toolTip() != m.toolTip)
             w.box->setToolTip(m.toolTip);
         w.box->setEnabled(m.enabled);
@@ -426,8 +430,10 @@ void EditScreenView::SyncOption(int j)
     OptionWidgets& w = options_[static_cast<size_t>(j)];
     const bool wanted = model.DataOption.visible || model.DataOptButton.visible || model.DataOptImg.visible
         || model.DataOptColor.visible;
-    if (!wanted && !w.caption && !w.mark && !w.image && !w.chip)
+    if (!wanted) {
+        DropOption(j);
         return;
+    }
 
     if (model.DataOptColor.visible && !w.chip) {
         auto* chip = new QFrame(content_);
@@ -519,6 +525,10 @@ void EditScreenView::SyncGroup(int g)
         groups_.resize(static_cast<size_t>(screen_.GroupCount()));
     const FieldGroup& model = screen_.Group(g);
     GroupWidgets& w = groups_[static_cast<size_t>(g)];
+    if (!model.DataGrouping.visible && !model.DataKeep.visible) {
+        DropGroup(g);
+        return;
+    }
     if (model.DataGrouping.visible && !w.outline) {
         w.outline = new OutlineWidget(content_);
         w.outline->lower();

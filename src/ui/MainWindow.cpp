@@ -32,9 +32,9 @@ namespace {
 
 // Controls the resize rules leave alone keep these design-time places (twips, in their frame).
 constexpr Geometry kBadge{120, 90, 660, 300};
-constexpr Geometry kFrameTitle{900, 105, 3900, 270};
-constexpr Geometry kSizeCaption{4920, 105, 900, 270};
-constexpr Geometry kSizeValue{5820, 105, 1200, 270};
+constexpr Geometry kFrameTitle{900, 105, 5040, 270};
+constexpr Geometry kSizeCaption{6000, 105, 900, 270};
+constexpr Geometry kSizeValue{6960, 105, 900, 270};
 constexpr Geometry kColorFrame{120, 450, 2580, 360};
 constexpr Geometry kColorText{0, 0, 1320, 360};
 constexpr Geometry kColorButton{1380, 0, 360, 360};

@@ -4,16 +4,25 @@
 
 #include <QFontDatabase>
 
+bool IsFixedPitch(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    return qFuzzyCompare(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')));
+}
+
 QFont MarkupFont()
 {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPointSizeF(10);
-    if (!QFontInfo(font).fixedPitch()) {
-        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        fixed.setPointSizeF(10);
-        return fixed;
+    if (IsFixedPitch(font))
+        return font;
+    for (const QFont& other : {QFontDatabase::systemFont(QFontDatabase::FixedFont), QFont(QStringLiteral("monospace"))}) {
+        QFont candidate = other;
+        candidate.setPointSizeF(10);
+        if (IsFixedPitch(candidate))
+            return candidate;
     }
     return font;
 }

@@ -22,3 +22,5 @@ private:
 
 // Courier New, or the fixed-pitch font the system offers in its place.
 QFont MarkupFont();
+// Whether every character of the font has the same width.
+bool IsFixedPitch(const QFont& font);
