@@ -7,6 +7,7 @@
 #include "platform/TextFile.h"
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -91,50 +92,52 @@ std::optional<ExportRequest> ParseExportArguments(const QStringList& arguments, 
     return request;
 }
 
+namespace {
+
+// The elements a --set or --include names: element N for "@N", else every element whose caption
+// matches. Empty (and the reason in `error`) when it names none.
+QList<int> Targets(const QString& option, const QString& target, int count, const std::function<QString(int)>& captionOf,
+                   const QString& kind, const QString& captionKind, QString& error)
+{
+    QList<int> targets;
+    const int index = IndexTarget(target, count);
+    if (index > 0) {
+        targets << index;
+    } else if (index == -1) {
+        for (int i = 1; i < count; ++i)
+            if (SameCaption(captionOf(i), target))
+                targets << i;
+    }
+    if (targets.isEmpty()) {
+        error = option + QLatin1Char(' ') + target + QStringLiteral(": ")
+            + (index == -2 ? QStringLiteral("there is no ") + kind + QStringLiteral(" with that number")
+                           : QStringLiteral("no ") + kind + QStringLiteral(" has that ") + captionKind);
+    }
+    return targets;
+}
+
+}  // namespace
+
 bool ApplyExportSettings(FormState& form, const ExportRequest& request, QString& error)
 {
     EditScreen& screen = form.screen;
     for (const ExportRequest::Setting& set : request.sets) {
-        QList<int> targets;
-        const int index = IndexTarget(set.target, screen.FieldCount());
-        if (index == -2) {
-            error = QStringLiteral("--set ") + set.target + QStringLiteral(": there is no field with that number");
+        const QList<int> targets = Targets(
+            QStringLiteral("--set"), set.target, screen.FieldCount(), [&](int i) { return screen.Field(i).DataLabel.caption; },
+            QStringLiteral("field"), QStringLiteral("prompt"), error);
+        if (targets.isEmpty())
             return false;
-        }
-        if (index > 0) {
-            targets << index;
-        } else {
-            for (int i = 1; i < screen.FieldCount(); ++i)
-                if (SameCaption(screen.Field(i).DataLabel.caption, set.target))
-                    targets << i;
-        }
-        if (targets.isEmpty()) {
-            error = QStringLiteral("--set ") + set.target + QStringLiteral(": no field has that prompt");
-            return false;
-        }
         for (int i : targets) {
             screen.Field(i).DataField.text = set.value;
             SelectOption(screen, i, set.value);
         }
     }
     for (const ExportRequest::Setting& include : request.includes) {
-        QList<int> targets;
-        const int index = IndexTarget(include.target, screen.GroupCount());
-        if (index == -2) {
-            error = QStringLiteral("--include ") + include.target + QStringLiteral(": there is no section with that number");
+        const QList<int> targets = Targets(
+            QStringLiteral("--include"), include.target, screen.GroupCount(), [&](int g) { return screen.Group(g).DataKeep.caption; },
+            QStringLiteral("section"), QStringLiteral("name"), error);
+        if (targets.isEmpty())
             return false;
-        }
-        if (index > 0) {
-            targets << index;
-        } else {
-            for (int g = 1; g < screen.GroupCount(); ++g)
-                if (SameCaption(screen.Group(g).DataKeep.caption, include.target))
-                    targets << g;
-        }
-        if (targets.isEmpty()) {
-            error = QStringLiteral("--include ") + include.target + QStringLiteral(": no section has that name");
-            return false;
-        }
         for (int g : targets) {
             screen.Group(g).DataKeep.value = include.value == QLatin1String("yes") ? 1 : 0;
             DataKeep_Click(screen, form.dialogs(), g);
