@@ -1,10 +1,12 @@
 #include "MainWindow.h"
 
+#include "AdvancedSettingsPanel.h"
 #include "EditScreenView.h"
 #include "RichTextView.h"
 #include "html/ColorEditor.h"
 #include "html/ScreenCommands.h"
 #include "platform/Paths.h"
+#include "shell/AdvancedSettings.h"
 #include "shell/FileCommands.h"
 #include "shell/FormState.h"
 #include "shell/StartUp.h"
@@ -14,9 +16,11 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFrame>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -190,6 +194,7 @@ MainWindow::MainWindow(FormState& form, QWidget* parent) : QMainWindow(parent), 
 
     client_->installEventFilter(this);
     form_.onFormResize = [this] { ApplyLayout(); };
+    form_.onCloseRequest = [this] { close(); };
     form_.onFocusFileName = [this] {
         if (!fileName_->isEnabled())
             return;
@@ -210,6 +215,7 @@ MainWindow::~MainWindow()
 {
     form_.onFormResize = nullptr;
     form_.onFocusFileName = nullptr;
+    form_.onCloseRequest = nullptr;
 }
 
 void MainWindow::BuildMenus()
@@ -222,21 +228,30 @@ void MainWindow::BuildMenus()
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    connect(add(menuFile_, QStringLiteral("&Open ..."), "MenuFileOpen0"), &QAction::triggered, this,
-            [this] { MenuFileOpen_Click(form_, 0); });
-    connect(add(menuFile_, QStringLiteral("&Clear"), "MenuFileOpen1"), &QAction::triggered, this,
-            [this] { MenuFileOpen_Click(form_, 1); });
+    // Opening the menu sets which entries the current screen allows.
+    connect(menuFile_, &QMenu::aboutToShow, this, [this] {
+        MenuFile_Click(form_);
+        SyncFileMenu();
+    });
+    menuFileOpen_[0] = add(menuFile_, QStringLiteral("&Open ..."), "MenuFileOpen0");
+    connect(menuFileOpen_[0], &QAction::triggered, this, [this] { MenuFileOpen_Click(form_, 0); });
+    menuFileOpen_[1] = add(menuFile_, QStringLiteral("&Clear"), "MenuFileOpen1");
+    connect(menuFileOpen_[1], &QAction::triggered, this, [this] { MenuFileOpen_Click(form_, 1); });
     menuFile_->addSeparator()->setObjectName(QStringLiteral("MenuBar0"));
-    add(menuFile_, QStringLiteral("&Save Template"), "MenuFileSave0");
-    add(menuFile_, QStringLiteral("Save Template &As ..."), "MenuFileSave1");
+    menuFileSave_[0] = add(menuFile_, QStringLiteral("&Save Template"), "MenuFileSave0");
+    connect(menuFileSave_[0], &QAction::triggered, this, [this] { MenuFileSave_Click(form_, 0); });
+    menuFileSave_[1] = add(menuFile_, QStringLiteral("Save Template &As ..."), "MenuFileSave1");
+    connect(menuFileSave_[1], &QAction::triggered, this, [this] { MenuFileSave_Click(form_, 1); });
     menuFile_->addSeparator()->setObjectName(QStringLiteral("MenuBar1"));
     add(menuFile_, QStringLiteral("Save &Data Selections with Template ..."), "MenuFileSaveDefaultsVoid")->setVisible(false);
-    add(menuFile_, QStringLiteral("Save Edited &Data fields ..."), "MenuFileSaveModified");
-    add(menuFile_, QStringLiteral("Save as Auction &Code ..."), "MenuFileSaveWeb");
+    menuFileSaveModified_ = add(menuFile_, QStringLiteral("Save Edited &Data fields ..."), "MenuFileSaveModified");
+    menuFileSaveWeb_ = add(menuFile_, QStringLiteral("Save as Auction &Code ..."), "MenuFileSaveWeb");
+    connect(menuFileSaveWeb_, &QAction::triggered, this, [this] { MenuFileSaveWeb_Click(form_); });
     menuFile_->addSeparator()->setObjectName(QStringLiteral("MenuBar2"));
     connect(add(menuFile_, QStringLiteral("Show VarKit &Folder ..."), "MenuFileFolder"), &QAction::triggered, this,
             [this] { MenuFileFolder_Click(form_); });
-    connect(add(menuFile_, QStringLiteral("E&xit"), "MenuFileExit"), &QAction::triggered, this, &QWidget::close);
+    connect(add(menuFile_, QStringLiteral("E&xit"), "MenuFileExit"), &QAction::triggered, this,
+            [this] { MenuFileExit_Click(form_); });
 
     menuEdit_ = bar->addMenu(QStringLiteral("&Edit     "));
     menuEdit_->setObjectName(QStringLiteral("MenuEdit"));
@@ -262,8 +277,19 @@ void MainWindow::BuildMenus()
     menuBarHelp_->setObjectName(QStringLiteral("MenuBarHelp"));
     QMenu* settings = menuHelp_->addMenu(QStringLiteral("Advanced Settings ..."));
     settings->setObjectName(QStringLiteral("MenuHelpSettings"));
-    add(settings, QStringLiteral("Link TPL files"), "MenuHelpSettingsAssoc")->setVisible(false);
+    menuHelpSettings_ = settings;
+    connect(settings, &QMenu::aboutToShow, this, [this] {
+        MenuHelpSettings_Click(form_);
+        menuHelpSettingsAssoc_->setText(form_.AdvSettings.associateCaption);
+        advSettings_->Sync();
+    });
+    menuHelpSettingsAssoc_ = add(settings, QStringLiteral("Link TPL files"), "MenuHelpSettingsAssoc");
+    menuHelpSettingsAssoc_->setVisible(false);
     menuHelpSettingsDes_ = add(settings, QStringLiteral("Create Designer Private Label File ..."), "MenuHelpSettingsDes");
+    connect(menuHelpSettingsDes_, &QAction::triggered, this, [this] {
+        MenuHelpSettingsDes_Click(form_);
+        SyncFromState();
+    });
     add(settings, QStringLiteral("Create Designer Installation File ..."), "MenuHelpSettingsAction")->setVisible(false);
     add(menuHelp_, QStringLiteral("&About VarKit ..."), "MenuHelpAbout");
 
@@ -312,6 +338,17 @@ void MainWindow::SyncHelpMenu()
     menuBarHelp_->setVisible(form_.MenuBarHelpVisible);
 }
 
+void MainWindow::SyncFileMenu()
+{
+    const FileMenuState& menu = form_.FileMenu;
+    menuFileOpen_[0]->setEnabled(menu.open);
+    menuFileOpen_[1]->setEnabled(menu.clear);
+    menuFileSave_[0]->setEnabled(menu.save);
+    menuFileSave_[1]->setEnabled(menu.saveAs);
+    menuFileSaveModified_->setEnabled(menu.saveModified);
+    menuFileSaveWeb_->setEnabled(menu.saveWeb);
+}
+
 void MainWindow::BuildTabStrip()
 {
     line0_ = MakeLine(client_);
@@ -345,6 +382,8 @@ void MainWindow::BuildTabStrip()
     fileNameLabel_ = MakeLabel(QStringLiteral("Template:"), client_);
     fileName_ = new QLineEdit(client_);
     fileName_->setObjectName(QStringLiteral("FileName"));
+    fileName_->setAcceptDrops(true);
+    fileName_->installEventFilter(this);
     connect(fileName_, &QLineEdit::textEdited, this, [this](const QString& text) { form_.FileName.text = text; });
     connect(fileName_, &QLineEdit::returnPressed, this, [this] {
         form_.FileName.text = fileName_->text();
@@ -509,10 +548,8 @@ void MainWindow::BuildPanels()
     row->addWidget(cancel);
     blowup_->hide();
 
-    advSettings_ = MakeFrame(client_, "AdvSettings");
-    MakeLabel(QStringLiteral("Customize Startup Defaults"), advSettings_)->setGeometry(scale_.Rect({120, 120, 4000, 300}));
-    advSettings_->setGeometry(scale_.Rect({600, 1320, 8400, 5400}));
-    advSettings_->hide();
+    advSettings_ = new AdvancedSettingsPanel(form_, client_);
+    advSettings_->ApplyLayout(scale_);
 
     frame1_ = MakeFrame(client_, "Frame1");
     MakeLabel(QStringLiteral("How do you want to handle these options in the modified template?"), frame1_)
@@ -551,6 +588,7 @@ void MainWindow::SyncFromState()
     fileName_->setEnabled(f.FileName.enabled);
     fileName_->setVisible(f.FileName.visible);
     menuFile_->menuAction()->setEnabled(f.FileMenuEnabled);
+    SyncFileMenu();
     menuEdit_->menuAction()->setEnabled(f.MenuEditEnabled);
     for (QAction* action : menuFind_)
         action->setEnabled(f.FindEnabled);
@@ -623,6 +661,7 @@ void MainWindow::SyncFromState()
         entry.frame->raise();
     }
     blowup_->setVisible(f.Blowup.visible);
+    advSettings_->Sync();
     for (QWidget* panel : {static_cast<QWidget*>(blowup_), static_cast<QWidget*>(findFrame_),
                            static_cast<QWidget*>(advSettings_), static_cast<QWidget*>(frame1_)})
         panel->raise();
@@ -713,6 +752,7 @@ void MainWindow::ApplyLayout()
     Place(blowupLabel_, l.BlowupLabel);
     Place(dataBlowup_, l.DataBlowup);
     Place(blowupButtonFrame_, l.BlowupButtonFrame);
+    advSettings_->ApplyLayout(scale_);
 
     if (form_.CustomLogoVisible)
         ScheduleSync();  // the logo picture follows its new size
@@ -733,7 +773,41 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == client_ && event->type() == QEvent::Resize)
         Relayout();
+    if (watched == fileName_ && FileNameDragEvent(event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::FileNameDragEvent(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    // Only a file list is taken, and only while the box takes input (not during an import);
+    // the box's own text dragging is never offered.
+    QStringList files;
+    if (drop->mimeData() && drop->mimeData()->hasUrls())
+        for (const QUrl& url : drop->mimeData()->urls())
+            if (url.isLocalFile())
+                files << url.toLocalFile();
+    if (!fileName_->isEnabled() || form_.ImportRunning || !FileName_OLEDragOver(files)) {
+        drop->ignore();
+        return true;
+    }
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (type == QEvent::Drop) {
+        // Loaded once the drop has finished, so the program the files came from is not kept
+        // waiting while the questions and the import run.
+        QTimer::singleShot(0, this, [this, files] {
+            if (form_.ImportRunning)
+                return;
+            FileName_OLEDragDrop(form_, files);
+            SyncFromState();
+        });
+    }
+    return true;
 }
 
 void MainWindow::changeEvent(QEvent* event)
@@ -749,6 +823,13 @@ void MainWindow::changeEvent(QEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_) {
+        // The close request asks about unsaved work; a cancelled or failed save keeps the
+        // window open.
+        if (Form_QueryUnload(form_)) {
+            event->ignore();
+            SyncFromState();
+            return;
+        }
         unloaded_ = true;
         Form_Unload(form_);
     }

@@ -9,6 +9,7 @@
 #include <array>
 
 class FormState;
+class AdvancedSettingsPanel;
 class EditScreenView;
 class RichTextView;
 class QFrame;
@@ -65,6 +66,10 @@ public:
     QWidget* client() const { return client_; }
     QMenu* tilesMenu() const { return menuTiles_; }
     QLineEdit* colorText() const { return colorText_; }
+    AdvancedSettingsPanel* advSettings() const { return advSettings_; }
+    QMenu* fileMenu() const { return menuFile_; }
+    QMenu* helpMenu() const { return menuHelp_; }
+    QMenu* helpSettingsMenu() const { return menuHelpSettings_; }
     TwipsScale scale() const { return scale_; }
 
 protected:
@@ -82,6 +87,9 @@ private:
     QPushButton* MakeButton(int index, QWidget* parent);
     void ScheduleSync();
     void SyncHelpMenu();
+    void SyncFileMenu();
+    // The file-name box takes dropped template files (FileName_OLEDragOver, FileName_OLEDragDrop).
+    bool FileNameDragEvent(QEvent* event);
     void Place(QWidget* widget, const Geometry& g);
 
     FormState& form_;
@@ -127,7 +135,7 @@ private:
     QWidget* blowupButtonFrame_ = nullptr;
     QWidget* dataBlowup_ = nullptr;
     QLabel* blowupLabel_ = nullptr;
-    QFrame* advSettings_ = nullptr;
+    AdvancedSettingsPanel* advSettings_ = nullptr;
     QFrame* frame1_ = nullptr;
 
     QMenu* menuFile_ = nullptr;
@@ -135,6 +143,12 @@ private:
     QMenu* menuHelp_ = nullptr;
     QMenu* menuTiles_ = nullptr;
     std::array<QAction*, 3> menuFind_{};
+    std::array<QAction*, 2> menuFileOpen_{};
+    std::array<QAction*, 2> menuFileSave_{};
+    QAction* menuFileSaveModified_ = nullptr;
+    QAction* menuFileSaveWeb_ = nullptr;
+    QMenu* menuHelpSettings_ = nullptr;
+    QAction* menuHelpSettingsAssoc_ = nullptr;
     QAction* menuHelpSettingsDes_ = nullptr;
     QAction* menuBarHelp_ = nullptr;
     QAction* menuShowArrow_ = nullptr;

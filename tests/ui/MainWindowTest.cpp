@@ -555,7 +555,10 @@ TEST(MainWindow, ClosingDeletesTheScratchAndPreviewFiles)
     w.Click(w.window->tab(4));
     ASSERT_TRUE(QFileInfo::exists(w.form.PreviewFile));
     ASSERT_TRUE(QFileInfo::exists(w.form.WorkFile));
-    w.window->close();
+    // The HTML just made counts as unsaved: the close request asks about it first.
+    w.dialogs.answers = {MsgAnswer::No};
+    EXPECT_TRUE(w.window->close());
+    ASSERT_EQ(w.dialogs.CountTitled(QStringLiteral("HTML File")), 1);
     EXPECT_FALSE(QFileInfo::exists(w.form.PreviewFile));
     EXPECT_FALSE(QFileInfo::exists(w.form.WorkFile));
 }

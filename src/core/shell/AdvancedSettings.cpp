@@ -1,6 +1,7 @@
 #include "AdvancedSettings.h"
 
 #include "CustomSettings.h"
+#include "FileCommands.h"
 #include "FormState.h"
 #include "ProfileFile.h"
 #include "StartUp.h"
@@ -77,7 +78,10 @@ void AdvButton_Click(FormState& form, int index)
             }
             ReadCustomSettings(form, form.SettingsFile);
             ApplySplashLogo(form);
-            if (!form.StartupTemplate.isEmpty()) {
+            // The start-up template replaces the current one: unsaved work is asked about first,
+            // as Open does, and a cancelled question keeps the current template (the settings
+            // are stored either way).
+            if (!form.StartupTemplate.isEmpty() && SettleUnsavedWork(form)) {
                 form.FileName.text = form.ProgramFolder + form.StartupTemplate;
                 TabTop_Click(form, 0);
                 FetchTemplate(form);
@@ -135,6 +139,28 @@ void MenuHelpSettingsDes_Click(FormState& form)
         panel.menuLink[i] = GetPrivateProfileString(QStringLiteral("Custom"), QStringLiteral("HelpLink") + n, QString(),
                                                     form.SettingsFile, form.ProfileBufferSize);
     }
+    Geometry& frame = form.layout.AdvSettings.frame;
+    frame.left = form.layout.FileName.left;
+    frame.top = form.layout.FileName.top + form.layout.FileName.height + 30;
     panel.visible = true;
+    form.NotifyChanged();
+}
+
+void BuildHelpRows(FormState& form)
+{
+    AdvSettingsLayout& l = form.layout.AdvSettings;
+    for (size_t i = 1; i < l.menuItem.size(); ++i) {
+        for (auto* row : {&l.menuItem, &l.menuLink}) {
+            Geometry& box = (*row)[i];
+            const Geometry& above = (*row)[i - 1];
+            box = (*row)[0];
+            box.top = above.top + above.height + 75;
+        }
+    }
+    l.rows = static_cast<int>(l.menuItem.size());
+    const Geometry& last = l.menuItem.back();
+    for (Geometry& button : l.button)
+        button.top = last.top + last.height + 180;
+    l.frame.height = l.button[0].top + l.button[0].height + 240;
     form.NotifyChanged();
 }

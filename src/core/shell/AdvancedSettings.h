@@ -57,5 +57,9 @@ void AdvSettingsLockButton_Click(FormState& form);
 void AdvSettingsBrowse_Click(FormState& form);
 // The opening of the "Advanced Settings ..." submenu: the association button's caption.
 void MenuHelpSettings_Click(FormState& form);
-// "Create Designer Private Label File ...": fills the panel from the settings and shows it.
+// "Create Designer Private Label File ...": fills the panel from the settings and shows it
+// directly below the template name box.
 void MenuHelpSettingsDes_Click(FormState& form);
+// Creates the panel's Help-menu rows 1 to 9 below row 0 (form.layout.AdvSettings), moves the
+// two buttons below row 9 and makes the panel tall enough for them.
+void BuildHelpRows(FormState& form);

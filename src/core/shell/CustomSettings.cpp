@@ -6,9 +6,7 @@
 #include "html/ScreenCommands.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
-#include "platform/TextFile.h"
 
-#include <QTemporaryDir>
 
 namespace {
 
@@ -88,22 +86,16 @@ void ReadCustomSettings(FormState& form, const QString& path)
 
 void WriteCustomSettings(FormState& form)
 {
-    // The keys are written into a copy first, and the copy replaces the settings file in one
-    // write: a failure leaves the old file whole instead of half the keys changed.
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
-        throw AppError(ErrorNumber::PathFileAccess);
-    const QString path = scratch.filePath(QStringLiteral("varkit.ini"));
-    if (FileExists(form.SettingsFile))
-        WriteFileBytes(path, ReadFileBytes(form.SettingsFile));
-    WriteProfileValue(kSection, QStringLiteral("StartupTemplate"), form.StartupTemplate, path);
-    WriteProfileValue(kSection, QStringLiteral("SplashLogo"), form.SplashLogo, path);
-    WriteProfileValue(kSection, QStringLiteral("PreventMarkup"), form.MarkupLocked ? QStringLiteral("True") : QStringLiteral("False"), path);
+    // One write for every key: a failure leaves the old file whole instead of half the keys
+    // changed, and a large file is rewritten once, not once per key.
+    QList<std::pair<QString, QString>> values = {
+        {QStringLiteral("StartupTemplate"), form.StartupTemplate},
+        {QStringLiteral("SplashLogo"), form.SplashLogo},
+        {QStringLiteral("PreventMarkup"), form.MarkupLocked ? QStringLiteral("True") : QStringLiteral("False")},
+    };
     for (int n = 1; n <= 25; ++n) {
-        WriteProfileValue(kSection, QStringLiteral("HelpMenu") + QString::number(n),
-                          form.HelpCaptions[static_cast<size_t>(n)] + QStringLiteral("\r\n"), path);
-        WriteProfileValue(kSection, QStringLiteral("HelpLink") + QString::number(n),
-                          form.HelpLinks[static_cast<size_t>(n)] + QStringLiteral("\r\n"), path);
+        values.append({QStringLiteral("HelpMenu") + QString::number(n), form.HelpCaptions[static_cast<size_t>(n)] + QStringLiteral("\r\n")});
+        values.append({QStringLiteral("HelpLink") + QString::number(n), form.HelpLinks[static_cast<size_t>(n)] + QStringLiteral("\r\n")});
     }
-    WriteFileBytes(form.SettingsFile, ReadFileBytes(path));
+    WriteProfileValues(kSection, values, form.SettingsFile);
 }

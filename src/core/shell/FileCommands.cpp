@@ -4,6 +4,7 @@
 #include "editscreen/FieldDeletion.h"
 #include "html/ScreenCommands.h"
 #include "platform/AppError.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "template/ImportTemplate.h"
 #include "text/TextUtilities.h"
@@ -30,29 +31,6 @@ QString OwnName(const QString& path)
 MsgAnswer AskToSave(FormState& form, const QString& title, const QString& first, const QString& second)
 {
     return form.dialogs().Message(title, first + kCrLf + second, MsgButtons::YesNoCancel, MsgIcon::Exclamation);
-}
-
-// The unsaved-change questions before the current template is replaced; false when the user
-// cancelled, or a save did not happen.
-bool SettleUnsavedWork(FormState& form)
-{
-    if (form.TemplateChanged) {
-        const MsgAnswer answer = AskToSave(form, QStringLiteral("Template File"), QStringLiteral("Save changes to current template "),
-                                           QStringLiteral("before continuing?"));
-        if (answer == MsgAnswer::Cancel)
-            return false;
-        if (answer == MsgAnswer::Yes && (!MenuFileSave_Click(form, 0) || form.FileName.tag == QLatin1String("Cancel")))
-            return false;
-    }
-    if (form.ExportChanged) {
-        const MsgAnswer answer = AskToSave(form, QStringLiteral("HTML File"), QStringLiteral("Save changes to exported HTML "),
-                                           QStringLiteral("before continuing?"));
-        if (answer == MsgAnswer::Cancel)
-            return false;
-        if (answer == MsgAnswer::Yes && (!MenuFileSaveWeb_Click(form) || form.FileName.tag == QLatin1String("Cancel")))
-            return false;
-    }
-    return true;
 }
 
 void LoadTemplate(FormState& form, const QString& path)
@@ -85,6 +63,27 @@ void ClearTemplate(FormState& form)
 }
 
 }  // namespace
+
+bool SettleUnsavedWork(FormState& form)
+{
+    if (form.TemplateChanged) {
+        const MsgAnswer answer = AskToSave(form, QStringLiteral("Template File"), QStringLiteral("Save changes to current template "),
+                                           QStringLiteral("before continuing?"));
+        if (answer == MsgAnswer::Cancel)
+            return false;
+        if (answer == MsgAnswer::Yes && (!MenuFileSave_Click(form, 0) || form.FileName.tag == QLatin1String("Cancel")))
+            return false;
+    }
+    if (form.ExportChanged) {
+        const MsgAnswer answer = AskToSave(form, QStringLiteral("HTML File"), QStringLiteral("Save changes to exported HTML "),
+                                           QStringLiteral("before continuing?"));
+        if (answer == MsgAnswer::Cancel)
+            return false;
+        if (answer == MsgAnswer::Yes && (!MenuFileSaveWeb_Click(form) || form.FileName.tag == QLatin1String("Cancel")))
+            return false;
+    }
+    return true;
+}
 
 QString SaveDialogName(const QString& chosen, int filterIndex)
 {
@@ -218,7 +217,7 @@ bool MenuFileSave_Click(FormState& form, int index)
                 form.FileName.text = path;
                 if (index != 2)
                     form.FileName.tag.clear();
-                form.FileSize = QString::number(QFileInfo(path).size());
+                form.FileSize = QString::number(QFileInfo(ResolvePath(path)).size());
                 form.TemplateChanged = false;
                 saved = true;
                 return;
@@ -256,7 +255,7 @@ bool MenuFileSaveWeb_Click(FormState& form)
                 form.FileName.text = templatePath;
                 return;  // ExportChanged stays set: the export is still unsaved
             }
-            form.FileSize = QString::number(QFileInfo(path).size());
+            form.FileSize = QString::number(QFileInfo(ResolvePath(path)).size());
             form.FileName.tag.clear();
             form.ExportChanged = false;
             form.FileName.text = templatePath;

@@ -33,6 +33,11 @@ void GetFilename(FormState& form, QString& action, int kind, QString& fileName);
 // filter (1 ".htm", 2 ".txt"), a doubled extension ("listing.htm.htm") cut once.
 QString SaveDialogName(const QString& chosen, int filterIndex);
 
+// The unsaved-change questions asked before the current template is replaced (Open, Clear, a
+// drop, the start-up template reloaded by Save & Reload): false when the user cancelled or a
+// save did not happen.
+bool SettleUnsavedWork(FormState& form);
+
 void MenuFile_Click(FormState& form);
 // 0 Open, 1 Clear.
 void MenuFileOpen_Click(FormState& form, int index);

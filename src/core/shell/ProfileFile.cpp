@@ -303,12 +303,14 @@ QStringList ProfileSectionKeys(const QString& section, const QString& path)
     return keys;
 }
 
-void WriteProfileValue(const QString& section, const QString& key, const QString& value, const QString& path)
+void WriteProfileValues(const QString& section, const QList<std::pair<QString, QString>>& values, const QString& path)
 {
     const QStringView sectionName = TrimBlanks(section);
-    const QStringView keyName = TrimBlanks(key);
-    if (!ValidSectionName(sectionName) || !ValidKeyName(keyName))
+    if (!ValidSectionName(sectionName))
         throw AppError(ErrorNumber::InvalidCall);
+    for (const auto& [key, value] : values)
+        if (!ValidKeyName(TrimBlanks(key)))
+            throw AppError(ErrorNumber::InvalidCall);
     AsAppError([&] {
         QByteArray bytes;
         try {
@@ -318,12 +320,19 @@ void WriteProfileValue(const QString& section, const QString& key, const QString
                 throw;
         }
         const DecodedText old = DecodeText(bytes);
-        const QString text = TextWithValue(old.text, sectionName, keyName, value);
+        QString text = old.text;
+        for (const auto& [key, value] : values)
+            text = TextWithValue(text, sectionName, TrimBlanks(key), value);
         TextEncoding encoding = old.encoding;
         if (encoding == TextEncoding::Windows1252 && IsAscii(bytes) && !FitsWindows1252(text))
             encoding = TextEncoding::Utf8;
         WriteFileBytes(path, EncodeText(text, encoding));
     });
+}
+
+void WriteProfileValue(const QString& section, const QString& key, const QString& value, const QString& path)
+{
+    WriteProfileValues(section, {{key, value}}, path);
 }
 
 bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,

@@ -17,7 +17,9 @@
 // - A UTF-8 byte order mark before the first line is skipped, whether the file decoded as UTF-8
 //   or as windows-1252.
 #include <QString>
+#include <QList>
 #include <QStringList>
+#include <utility>
 
 // The value of `key` in `section` of the file at `path`, cut to `maxChars` characters (a pair of
 // UTF-16 surrogates is never split; maxChars <= 0 gives an empty text). `defaultValue`, cut the
@@ -56,6 +58,11 @@ QStringList ProfileSectionKeys(const QString& section, const QString& path);
 //   it becomes UTF-8. A file holding windows-1252 letters keeps its code page and a character
 //   outside it is written as a numeric character reference, as everywhere in the program.
 void WriteProfileValue(const QString& section, const QString& key, const QString& value, const QString& path);
+
+// Several keys of one section in one write: the file is read once, every key is set as
+// WriteProfileValue sets it, in order, and the result replaces the file at once (a failure
+// leaves it as it was, with none of the keys changed).
+void WriteProfileValues(const QString& section, const QList<std::pair<QString, QString>>& values, const QString& path);
 
 // WriteProfileValue that reports failure by returning false instead of throwing, the way the
 // Windows function does. True when the file was written.

@@ -3,33 +3,13 @@
 #include "html/ScreenCommands.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
+#include "shell/AdvancedSettings.h"
+#include "shell/CustomSettings.h"
 #include "shell/FormState.h"
-#include "shell/ProfileFile.h"
 #include "template/ImportTemplate.h"
 
 #include <QFile>
 #include <QImage>
-
-namespace {
-
-const QString kCustom = QStringLiteral("Custom");
-
-// "True"/"False" in any case, or a number (non-zero is true); anything else is a type mismatch.
-bool ToBoolean(const QString& text)
-{
-    const QString t = text.trimmed();
-    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-        return false;
-    bool ok = false;
-    const double number = t.toDouble(&ok);
-    if (!ok)
-        throw AppError(ErrorNumber::TypeMismatch);
-    return number != 0;
-}
-
-}  // namespace
 
 QString ProgramFolderOf(const QString& executableFolder)
 {
@@ -37,37 +17,6 @@ QString ProgramFolderOf(const QString& executableFolder)
     if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')) && !folder.endsWith(QLatin1Char('\\')))
         folder += QLatin1Char('/');
     return folder;
-}
-
-void ReadStartupSettings(FormState& form)
-{
-    try {
-        AsAppError([&] {
-            const int size = form.ProfileBufferSize;
-            const QString templ = GetPrivateProfileString(kCustom, QStringLiteral("StartupTemplate"), QString(),
-                                                          form.SettingsFile, size).trimmed();
-            if (!templ.isEmpty() && FileExists(form.ProgramFolder + templ))
-                form.StartupTemplate = templ;
-
-            const QString lock = GetPrivateProfileString(kCustom, QStringLiteral("PreventMarkup"), QStringLiteral("False"),
-                                                         form.SettingsFile, size);
-            if (!lock.isEmpty()) {
-                form.MarkupLocked = ToBoolean(lock);
-                if (form.MarkupLocked)
-                    form.CustomLogoVisible = true;
-                form.MenuHelpSettingsDes.enabled = !form.MarkupLocked;
-                if (form.MenuEditTag == QLatin1String("markup") || form.MenuEditTag == QLatin1String("nomarkup"))
-                    TabTop_Click(form, 1);
-            }
-
-            const QString logo = GetPrivateProfileString(kCustom, QStringLiteral("SplashLogo"), QString(),
-                                                         form.SettingsFile, size).trimmed();
-            if (!logo.isEmpty())
-                form.SplashLogo = logo;
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Custom Settings"), error, QStringLiteral("Read Custom Settings"));
-    }
 }
 
 void InitScreenColors(FormState& form)
@@ -157,7 +106,7 @@ bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks&
 
             step = QStringLiteral("Loading program defaults");
             InitScreenColors(form);
-            ReadStartupSettings(form);
+            ReadCustomSettings(form, form.SettingsFile);
             ApplySplashLogo(form);
         });
         TabTop_Click(form, 1);
@@ -185,6 +134,7 @@ bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks&
         form.NotifyChanged();
         if (hooks.showWindow)
             hooks.showWindow();
+        AsAppError([&] { BuildHelpRows(form); });
         if (!form.FileName.text.isEmpty()) {
             TabTop_Click(form, 0);
             FetchTemplate(form);

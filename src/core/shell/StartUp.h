@@ -30,10 +30,6 @@ bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks&
 // The program folder: the long form of the executable's folder, ending in a separator.
 QString ProgramFolderOf(const QString& executableFolder);
 
-// Reads "StartupTemplate", "SplashLogo" and "PreventMarkup" from section "Custom" of the
-// settings file (a missing file reads as the defaults).
-void ReadStartupSettings(FormState& form);
-
 // Fills the screen colour table and gives the tag buttons their backgrounds.
 void InitScreenColors(FormState& form);
 

@@ -22,6 +22,30 @@ struct LayoutLine {
     int y2 = 0;
 };
 
+// The Advanced Settings panel (AdvSettings) and its controls, in the panel's coordinates. Only
+// Help-menu row 0 exists at first; BuildHelpRows adds rows 1 to 9 below it and moves the two
+// buttons and the panel's bottom edge down.
+struct AdvSettingsLayout {
+    Geometry frame{1200, 1245, 9600, 2895};
+    Geometry heading{120, 105, 6000, 300};
+    Geometry templateLabel{120, 525, 1260, 270};
+    Geometry templateBox{1440, 480, 4200, 345};
+    Geometry splashLabel{120, 945, 1260, 270};
+    Geometry splashBox{1440, 900, 4200, 345};
+    Geometry lockCheck{5760, 480, 1920, 345};
+    Geometry lockButton{7800, 465, 1680, 375};
+    Geometry associateButton{5760, 885, 1920, 375};
+    Geometry browseButton{7800, 885, 1680, 375};
+    Geometry captionHeading{120, 1410, 3120, 270};
+    Geometry linkHeading{3360, 1410, 6120, 270};
+    std::array<Geometry, 10> menuItem{{{120, 1710, 3120, 345}}};   // AdvMenuItem(0..9)
+    std::array<Geometry, 10> menuLink{{{3360, 1710, 6120, 345}}};  // AdvMenuLink(0..9)
+    // How many Help-menu rows exist: 1 until BuildHelpRows, then 10.
+    int rows = 1;
+    // AdvButton(0) "Cancel/Close" and AdvButton(1) "Save && Reload".
+    std::array<Geometry, 2> button{{{5880, 2235, 1740, 420}, {7740, 2235, 1740, 420}}};
+};
+
 struct WindowLayoutModel {
     // The window's inner size in twips; both stay 0 until a window reports its size, and a
     // session without a window applies only the scroll range rule.
@@ -66,6 +90,8 @@ struct WindowLayoutModel {
     Geometry HTMLtext{120, 900, 11280, 5940};
     Geometry PreviewButton{5800, 6945, 1200, 390};
     Geometry CopyButton{4520, 6945, 1200, 390};
+
+    AdvSettingsLayout AdvSettings;
 
     static constexpr int kWideEnough = 8400;
     static constexpr int kTallEnough = 6000;

@@ -3,6 +3,7 @@
 #include "support/FormFixture.h"
 #include "template/ImportTemplate.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -266,4 +267,25 @@ TEST(FileCommands, FileMenuFollowsTheScreen)
     MenuFile_Click(f.form());
     EXPECT_TRUE(f.form().FileMenu.saveWeb);
     EXPECT_FALSE(f.form().FileMenu.open || f.form().FileMenu.clear || f.form().FileMenu.save);
+}
+
+TEST(FileCommands, FileSizeIsShownForAPathInWindowsForm)
+{
+    Files f;
+    // A start-up template is named the way the settings file stores it: with backslashes.
+    f.WriteFile(QStringLiteral("templates/Start_Here.TPL"), "<p>[VarKit Item=Cup]</p>");
+    f.form().FileName.text = f.folder() + QStringLiteral("templates\\Start_Here.TPL");
+    FetchTemplate(f.form());
+    f.form().MarkupText.SetText(QStringLiteral("<p>[VarKit Item=Mug]</p>"));
+    ASSERT_TRUE(MenuFileSave_Click(f.form(), 0));
+    const QByteArray written = f.Read(f.folder() + QStringLiteral("templates/Start_Here.TPL"));
+    EXPECT_EQ(written, "<p>[VarKit Item=Mug]</p>\r\n");
+    EXPECT_EQ(f.form().FileSize, QString::number(written.size()));
+
+    f.form().HTMLtext.SetText(QStringLiteral("<p>Mug</p>"));
+    f.AnswerFile(f.folder() + QStringLiteral("out\\page.htm"), 1);
+    QDir().mkpath(f.folder() + QStringLiteral("out"));
+    ASSERT_TRUE(MenuFileSaveWeb_Click(f.form()));
+    EXPECT_EQ(f.Read(f.folder() + QStringLiteral("out/page.htm")), "<p>Mug</p>\r\n");
+    EXPECT_EQ(f.form().FileSize, QStringLiteral("12"));
 }

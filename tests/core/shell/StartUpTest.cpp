@@ -343,3 +343,29 @@ TEST(StartUp, FolderCommandOffersTheProgramFolder)
     MenuFileFolder_Click(p.form);
     EXPECT_EQ(p.shell.opened.size(), 1);
 }
+
+TEST(StartUp, ReadsTheWholeSettingsFileAndBuildsTheHelpRows)
+{
+    Program p;
+    p.WriteSettings("PreventMarkup=False\r\nHelpMenu1=Shop\r\nHelpLink1=shop.htm\r\nHelpMenu2=My Brand\r\n");
+    ASSERT_TRUE(p.Load());
+    ASSERT_EQ(static_cast<int>(p.form.MenuHelpFile.size()), p.form.HelpMenuFixedCount + 1);
+    EXPECT_EQ(p.form.MenuHelpFile.back().caption, QStringLiteral("   Shop"));
+    EXPECT_EQ(p.form.MenuHelpFile.back().tag, QStringLiteral("shop.htm"));
+    EXPECT_EQ(p.form.HelpMenuSettingsCount, p.form.HelpMenuFixedCount + 1);
+    EXPECT_EQ(p.form.WindowCaption, QStringLiteral(" VarKit - My Brand"));
+    EXPECT_TRUE(p.form.MenuHelpSettingsDes.enabled);
+    EXPECT_FALSE(p.form.AdvSettings.lockChecked);
+    EXPECT_EQ(p.form.layout.AdvSettings.rows, 10);
+    EXPECT_TRUE(p.dialogs.boxes.isEmpty());
+}
+
+TEST(StartUp, LockedSettingsTickThePanelAndDisableTheDesignerItems)
+{
+    Program p;
+    p.WriteSettings("PreventMarkup=True\r\n");
+    ASSERT_TRUE(p.Load());
+    EXPECT_TRUE(p.form.AdvSettings.lockChecked);
+    EXPECT_FALSE(p.form.MenuHelpSettingsDes.enabled);
+    EXPECT_FALSE(p.form.MenuHelpSettingsActionEnabled);
+}

@@ -1,0 +1,155 @@
+#pragma once
+// A program folder of its own (a start-up template and a settings file naming it), the main
+// window over it on scripted dialogs and a recording shell, and the helpers the window suites
+// share: starting the program, letting the event loop turn, clicking, choosing menu entries.
+#include "platform/TextFile.h"
+#include "shell/FormState.h"
+#include "shell/StartUp.h"
+#include "support/ScriptedDialogs.h"
+#include "ui/MainWindow.h"
+#include "ui/QtClipboard.h"
+#include "ui/RichTextView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+class RecordingShell : public Shell {
+public:
+    bool Open(const QString& pathOrLink) override
+    {
+        opened << pathOrLink;
+        return true;
+    }
+    QStringList opened;
+};
+
+// Simulated write faults for as long as it lives (the tests run as root, where permission
+// bits do not stop a write).
+struct WriteFault {
+    explicit WriteFault(std::function<int(const QString&)> fault) { SetWriteFaultForTests(std::move(fault)); }
+    ~WriteFault() { SetWriteFaultForTests(nullptr); }
+    WriteFault(const WriteFault&) = delete;
+    WriteFault& operator=(const WriteFault&) = delete;
+};
+
+inline const QByteArray kWindowStartTemplate =
+    "<html><body>\r\n"
+    "<h1>[VarKit! Title=Brass Lamp]</h1>\r\n"
+    "<p>[VarKit Item=Lamp]</p>\r\n"
+    "</body></html>";
+
+struct ProgramWindow {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+    QtClipboard clipboard;
+    FormState form{dialogs, shell, clipboard};
+    std::unique_ptr<MainWindow> window;
+
+    explicit ProgramWindow(const QByteArray& settings = "[Custom]\r\nStartupTemplate=templates\\Start_Here.TPL\r\n"
+                                                       "PreventMarkup=False\r\n")
+    {
+        Write(QStringLiteral("templates/Start_Here.TPL"), kWindowStartTemplate);
+        if (!settings.isNull())
+            Write(QStringLiteral("varkit.ini"), settings);
+        window = std::make_unique<MainWindow>(form);
+    }
+    ~ProgramWindow() { window.reset(); }
+
+    QString Folder() const { return QFileInfo(dir.path()).canonicalFilePath() + QLatin1Char('/'); }
+    QString Write(const QString& name, const QByteArray& bytes) const
+    {
+        const QString path = Folder() + name;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+        return path;
+    }
+    QByteArray Read(const QString& path) const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString StartTemplatePath() const { return Folder() + QStringLiteral("templates\\Start_Here.TPL"); }
+    QString StartTemplateFile() const { return Folder() + QStringLiteral("templates/Start_Here.TPL"); }
+
+    bool Start(const QString& commandLine = QString())
+    {
+        FormLoadInput input;
+        input.executableFolder = dir.path();
+        input.commandLine = commandLine;
+        FormLoadHooks hooks;
+        hooks.showWindow = [this] {
+            window->show();
+            QApplication::processEvents();
+        };
+        const bool open = Form_Load(form, input, hooks);
+        Settle();
+        return open;
+    }
+    void Settle()
+    {
+        for (int k = 0; k < 3; ++k)
+            QApplication::processEvents();
+    }
+    void Click(QWidget* widget)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton);
+        Settle();
+    }
+    template <typename W = QWidget>
+    W* Child(const QString& name) const
+    {
+        return window->findChild<W*>(name);
+    }
+    QAction* Action(const QString& name) const { return window->findChild<QAction*>(name); }
+
+    // Opens the menu as the user does (its aboutToShow runs), then closes it again.
+    void OpenMenu(QMenu* menu)
+    {
+        menu->popup(window->mapToGlobal(QPoint(10, 10)));
+        Settle();
+        menu->hide();
+        Settle();
+    }
+    // Opens the menu and clicks the entry; false when the entry could not be clicked because
+    // it is hidden or disabled (nothing is triggered then).
+    bool Choose(QMenu* menu, const QString& actionName)
+    {
+        QAction* action = Action(actionName);
+        if (!action)
+            return false;
+        menu->popup(window->mapToGlobal(QPoint(10, 10)));
+        Settle();
+        if (!action->isVisible() || !action->isEnabled()) {
+            menu->hide();
+            Settle();
+            return false;
+        }
+        const QRect place = menu->actionGeometry(action);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, place.center());
+        Settle();
+        if (menu->isVisible()) {
+            menu->hide();
+            Settle();
+        }
+        return true;
+    }
+    // Types at the end of the markup text, as the user does on the markup screen.
+    void TypeIntoMarkup(const QString& text)
+    {
+        RichTextView* markup = window->markupText();
+        markup->setFocus();
+        markup->moveCursor(QTextCursor::End);
+        QTest::keyClicks(markup, text);
+        Settle();
+    }
+};
