@@ -39,6 +39,10 @@ constexpr Geometry kBadge{120, 90, 660, 300};
 constexpr Geometry kFrameTitle{900, 105, 5040, 270};
 constexpr Geometry kSizeCaption{6000, 105, 900, 270};
 constexpr Geometry kSizeValue{6960, 105, 900, 270};
+// The markup screen's title is longer: its size label stands further right.
+constexpr Geometry kMarkupTitle{900, 105, 6600, 270};
+constexpr Geometry kMarkupSizeCaption{7560, 105, 900, 270};
+constexpr Geometry kMarkupSizeValue{8520, 105, 900, 270};
 constexpr Geometry kColorFrame{120, 450, 2580, 360};
 constexpr Geometry kColorText{0, 0, 1320, 360};
 constexpr Geometry kColorButton{1380, 0, 360, 360};
@@ -716,9 +720,9 @@ void MainWindow::ApplyLayout()
     // The markup screen.
     Place(markupFrame_, l.MarkupFrame);
     Place(markupFrame_->findChild<QLabel*>(QStringLiteral("MarkupBadge")), kBadge);
-    Place(markupFrame_->findChild<QLabel*>(QStringLiteral("MarkupTitle")), kFrameTitle);
-    Place(markupFrame_->findChild<QLabel*>(QStringLiteral("MarkupSizeCaption")), kSizeCaption);
-    Place(markupSize_, kSizeValue);
+    Place(markupFrame_->findChild<QLabel*>(QStringLiteral("MarkupTitle")), kMarkupTitle);
+    Place(markupFrame_->findChild<QLabel*>(QStringLiteral("MarkupSizeCaption")), kMarkupSizeCaption);
+    Place(markupSize_, kMarkupSizeValue);
     Place(tagButtonFrame_, kTagButtonFrame);
     int x = 0;
     for (size_t k = 0; k < tagButtons_.size(); ++k) {

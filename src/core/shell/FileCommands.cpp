@@ -281,7 +281,8 @@ bool Form_QueryUnload(FormState& form)
     bool keepOpen = false;
     try {
         AsAppError([&] {
-            if (form.TemplateLoading) {
+            // The whole import counts, not only the scan: the window stays until it has cleaned up.
+            if (form.TemplateLoading || form.ImportRunning) {
                 form.dialogs().Message(QStringLiteral("Template File"),
                                        QStringLiteral("A Template is Loading.") + kCrLf + QStringLiteral("Please cancel before quitting."),
                                        MsgButtons::Ok, MsgIcon::Exclamation);

@@ -210,6 +210,9 @@ bool FileName_KeyPress(FormState& form, int keyAscii)
         form.dialogs().Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
         return true;
     }
+    // Loading replaces the markup: unsaved work is asked about first, as the Open command does.
+    if (!SettleUnsavedWork(form))
+        return true;
     FetchTemplate(form);
     if (!form.MarkupText.Text().isEmpty())
         ImportTemplate(form);

@@ -204,6 +204,9 @@ TEST(FileCommands, CloseRequestAsksAndStaysOpenWhenWorkWouldBeLost)
     EXPECT_TRUE(Form_QueryUnload(f.form()));
     EXPECT_EQ(f.dialogs().boxes.last().text, QStringLiteral("A Template is Loading.\r\nPlease cancel before quitting."));
     f.form().TemplateLoading = false;
+    f.form().ImportRunning = true;  // between two tags the import is still running
+    EXPECT_TRUE(Form_QueryUnload(f.form()));
+    f.form().ImportRunning = false;
 
     f.form().MarkupText.SetText(QStringLiteral("edited"));
     f.dialogs().answers = {MsgAnswer::Cancel};

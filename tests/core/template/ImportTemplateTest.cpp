@@ -201,3 +201,18 @@ TEST(ImportTemplate, TemplateTextKeepsItsEncoding)
     EXPECT_EQ(u.form().TemplateEncoding, TextEncoding::Utf8Bom);
     EXPECT_EQ(u.screen().Field(1).DataField.text, QStringLiteral(u"Caf\u00e9 \u65e5"));
 }
+
+TEST(ImportTemplate, EnterInTheFileBoxAsksBeforeReplacingUnsavedMarkup)
+{
+    FormFixture f;
+    f.Import("[VarKit A=1]", QStringLiteral("a.tpl"));
+    f.form().MarkupText.SetText(QStringLiteral("typed by hand"));
+    f.form().FileName.text = f.WriteFile(QStringLiteral("b.tpl"), "[VarKit B=2]");
+    f.dialogs().answers = {MsgAnswer::Cancel};
+    EXPECT_TRUE(FileName_KeyPress(f.form(), 13));
+    EXPECT_EQ(f.dialogs().boxes.last().title, QStringLiteral("Template File"));
+    EXPECT_EQ(f.form().MarkupText.Text(), QStringLiteral("typed by hand"));
+    f.dialogs().answers = {MsgAnswer::No};
+    EXPECT_TRUE(FileName_KeyPress(f.form(), 13));
+    EXPECT_EQ(f.screen().Field(1).DataLabel.caption, QStringLiteral("B"));
+}
