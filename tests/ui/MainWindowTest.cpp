@@ -8,6 +8,7 @@
 #include "shell/FormState.h"
 #include "shell/StartUp.h"
 #include "support/ScriptedDialogs.h"
+#include "WindowFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,16 +30,6 @@
 
 namespace {
 
-class RecordingShell : public Shell {
-public:
-    bool Open(const QString& pathOrLink) override
-    {
-        opened << pathOrLink;
-        return true;
-    }
-    QStringList opened;
-};
-
 const QByteArray kStartHere =
     "<html><body>\r\n"
     "[VarKit~ Fill in the fields]\r\n"
@@ -52,61 +43,11 @@ const QByteArray kStartHere =
     "</VarKit>\r\n"
     "</body></html>";
 
-// A program folder with a settings file naming its start-up template, a window on scripted
-// dialogs, a recording shell and the real clipboard.
-struct Window {
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    RecordingShell shell;
-    QtClipboard clipboard;
-    FormState form{dialogs, shell, clipboard};
-    std::unique_ptr<MainWindow> window;
+// The shared program window, started on this suite's own start-up template.
+struct Window : ProgramWindow {
+    Window() : ProgramWindow(kWindowSettings, kStartHere) {}
 
-    Window()
-    {
-        Write(QStringLiteral("templates/Start_Here.TPL"), kStartHere);
-        Write(QStringLiteral("varkit.ini"), "[Custom]\r\nStartupTemplate=templates\\Start_Here.TPL\r\nPreventMarkup=False\r\n");
-        window = std::make_unique<MainWindow>(form);
-    }
-    ~Window()
-    {
-        window.reset();
-    }
-    QString Folder() const { return QFileInfo(dir.path()).canonicalFilePath() + QLatin1Char('/'); }
-    QString Write(const QString& name, const QByteArray& bytes) const
-    {
-        const QString path = Folder() + name;
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-        return path;
-    }
-    bool Start(const QString& commandLine = QString())
-    {
-        FormLoadInput input;
-        input.executableFolder = dir.path();
-        input.commandLine = commandLine;
-        FormLoadHooks hooks;
-        hooks.showWindow = [this] {
-            window->show();
-            QApplication::processEvents();
-        };
-        const bool open = Form_Load(form, input, hooks);
-        Settle();
-        return open;
-    }
-    void Settle()
-    {
-        for (int k = 0; k < 3; ++k)
-            QApplication::processEvents();
-    }
     EditScreenView& view() { return *window->editScreen(); }
-    void Click(QWidget* widget)
-    {
-        QTest::mouseClick(widget, Qt::LeftButton);
-        Settle();
-    }
     // The screen frame in front: the visible one highest in the stacking order.
     QWidget* FrontScreen()
     {

@@ -2,6 +2,7 @@
 // A program folder of its own (a start-up template and a settings file naming it), the main
 // window over it on scripted dialogs and a recording shell, and the helpers the window suites
 // share: starting the program, letting the event loop turn, clicking, choosing menu entries.
+#include "support/RecordingShell.h"
 #include "platform/TextFile.h"
 #include "shell/FormState.h"
 #include "shell/StartUp.h"
@@ -20,16 +21,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class RecordingShell : public Shell {
-public:
-    bool Open(const QString& pathOrLink) override
-    {
-        opened << pathOrLink;
-        return true;
-    }
-    QStringList opened;
-};
-
 // Simulated write faults for as long as it lives (the tests run as root, where permission
 // bits do not stop a write).
 struct WriteFault {
@@ -45,6 +36,8 @@ inline const QByteArray kWindowStartTemplate =
     "<p>[VarKit Item=Lamp]</p>\r\n"
     "</body></html>";
 
+inline const QByteArray kWindowSettings = "[Custom]\r\nStartupTemplate=templates\\Start_Here.TPL\r\nPreventMarkup=False\r\n";
+
 struct ProgramWindow {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
@@ -53,10 +46,9 @@ struct ProgramWindow {
     FormState form{dialogs, shell, clipboard};
     std::unique_ptr<MainWindow> window;
 
-    explicit ProgramWindow(const QByteArray& settings = "[Custom]\r\nStartupTemplate=templates\\Start_Here.TPL\r\n"
-                                                       "PreventMarkup=False\r\n")
+    explicit ProgramWindow(const QByteArray& settings = kWindowSettings, const QByteArray& startTemplate = kWindowStartTemplate)
     {
-        Write(QStringLiteral("templates/Start_Here.TPL"), kWindowStartTemplate);
+        Write(QStringLiteral("templates/Start_Here.TPL"), startTemplate);
         if (!settings.isNull())
             Write(QStringLiteral("varkit.ini"), settings);
         window = std::make_unique<MainWindow>(form);

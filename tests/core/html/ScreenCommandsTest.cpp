@@ -1,4 +1,5 @@
 // The tab strip, the command buttons, the preview and the prior-choices command.
+#include "support/RecordingShell.h"
 #include "html/Colors.h"
 #include "html/ColorEditor.h"
 #include "html/LinkPreview.h"
@@ -15,17 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingShell : public Shell {
-public:
-    bool Open(const QString& pathOrLink) override
-    {
-        opened << pathOrLink;
-        return answer;
-    }
-    QStringList opened;
-    bool answer = true;
-};
 
 // A form on scripted dialogs and a shell that records what it was asked to open.
 struct Screens {

@@ -1,4 +1,5 @@
 // Start-up, the command line, the settings read at start, the splash logo and closing.
+#include "support/RecordingShell.h"
 #include "html/ScreenCommands.h"
 #include "platform/NullServices.h"
 #include "shell/FormState.h"
@@ -13,16 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingShell : public Shell {
-public:
-    bool Open(const QString& pathOrLink) override
-    {
-        opened << pathOrLink;
-        return true;
-    }
-    QStringList opened;
-};
 
 // A program folder of its own with a settings file and a start-up template.
 struct Program {
