@@ -1,3 +1,4 @@
+#include "support/TestFiles.h"
 #include "FormFixture.h"
 
 #include "template/ImportTemplate.h"
@@ -14,12 +15,7 @@ FormFixture::FormFixture() : form_(std::make_unique<FormState>(dialogs_, shell_,
 
 QString FormFixture::WriteFile(const QString& name, const QByteArray& bytes) const
 {
-    const QString path = folder() + name;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
+    return WriteTestFile(folder() + name, bytes);
 }
 
 void FormFixture::Import(const QByteArray& templateBytes, const QString& name)

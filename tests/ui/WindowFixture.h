@@ -2,6 +2,7 @@
 // A program folder of its own (a start-up template and a settings file naming it), the main
 // window over it on scripted dialogs and a recording shell, and the helpers the window suites
 // share: starting the program, letting the event loop turn, clicking, choosing menu entries.
+#include "support/TestFiles.h"
 #include "support/RecordingShell.h"
 #include "platform/TextFile.h"
 #include "shell/FormState.h"
@@ -58,17 +59,11 @@ struct ProgramWindow {
     QString Folder() const { return QFileInfo(dir.path()).canonicalFilePath() + QLatin1Char('/'); }
     QString Write(const QString& name, const QByteArray& bytes) const
     {
-        const QString path = Folder() + name;
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-        return path;
+        return WriteTestFile(Folder() + name, bytes);
     }
     QByteArray Read(const QString& path) const
     {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return ReadTestFile(path, QByteArray());
     }
     QString StartTemplatePath() const { return Folder() + QStringLiteral("templates\\Start_Here.TPL"); }
     QString StartTemplateFile() const { return Folder() + QStringLiteral("templates/Start_Here.TPL"); }

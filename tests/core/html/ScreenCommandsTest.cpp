@@ -1,4 +1,5 @@
 // The tab strip, the command buttons, the preview and the prior-choices command.
+#include "support/TestFiles.h"
 #include "support/RecordingShell.h"
 #include "html/Colors.h"
 #include "html/ColorEditor.h"
@@ -43,8 +44,7 @@ struct Screens {
     }
     QByteArray PreviewBytes() const
     {
-        QFile file(form.PreviewFile);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return ReadTestFile(form.PreviewFile, QByteArray());
     }
 };
 

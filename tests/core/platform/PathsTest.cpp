@@ -1,5 +1,6 @@
 // Paths in their Windows form: both separators, and components matched ignoring case when a
 // path does not exist as written.
+#include "support/TestFiles.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "support/FakeScannerHost.h"
@@ -21,8 +22,7 @@ void PutFile(const QString& path, const QByteArray& bytes)
 
 QByteArray GetFile(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return ReadTestFile(path);
 }
 
 QStringList Entries(const QString& folder)

@@ -1,3 +1,4 @@
+#include "support/TestFiles.h"
 #include "platform/AppError.h"
 #include "platform/TextFile.h"
 #include "shell/AdvancedSettings.h"
@@ -17,8 +18,7 @@ struct Settings : FormFixture {
     QByteArray Ini() const { return Read(folder() + QStringLiteral("varkit.ini")); }
     static QByteArray Read(const QString& path)
     {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return ReadTestFile(path, QByteArray());
     }
 };
 

@@ -1,4 +1,5 @@
 // The --export tool, run as a real process on the built program.
+#include "support/TestFiles.h"
 #include "support/ProgramRun.h"
 
 #include <QFile>
@@ -11,16 +12,11 @@ struct Folder {
     QTemporaryDir dir;
     QString Write(const QString& name, const QByteArray& bytes) const
     {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
+        return WriteTestFile(dir.filePath(name), bytes);
     }
     QByteArray Read(const QString& name) const
     {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+        return ReadTestFile(dir.filePath(name));
     }
     QString Path(const QString& name) const { return dir.filePath(name); }
 };

@@ -1,3 +1,4 @@
+#include "support/TestFiles.h"
 #include "platform/TextFile.h"
 #include "shell/FileCommands.h"
 #include "support/FormFixture.h"
@@ -21,8 +22,7 @@ struct Files : FormFixture {
     ~Files() { SetWriteFaultForTests(nullptr); }
     QByteArray Read(const QString& name) const
     {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+        return ReadTestFile(name);
     }
     void AnswerFile(const QString& name, int filter = 2) { dialogs().files.push_back({name, filter}); }
     QString path;

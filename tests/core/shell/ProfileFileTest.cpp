@@ -1,3 +1,4 @@
+#include "support/TestFiles.h"
 #include "platform/AppError.h"
 #include "shell/ProfileFile.h"
 
@@ -24,8 +25,7 @@ protected:
 
     static QByteArray Bytes(const QString& path)
     {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+        return ReadTestFile(path);
     }
 
     static QString Get(const QString& path, const QString& section, const QString& key, int maxChars = 5000)

@@ -1,4 +1,5 @@
 // Start-up, the command line, the settings read at start, the splash logo and closing.
+#include "support/TestFiles.h"
 #include "support/RecordingShell.h"
 #include "html/ScreenCommands.h"
 #include "platform/NullServices.h"
@@ -29,12 +30,7 @@ struct Program {
     QString Folder() const { return QFileInfo(folder.path()).canonicalFilePath() + QLatin1Char('/'); }
     QString Write(const QString& name, const QByteArray& bytes) const
     {
-        const QString path = Folder() + name;
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-        return path;
+        return WriteTestFile(Folder() + name, bytes);
     }
     void WriteSettings(const QByteArray& custom) const { Write(QStringLiteral("varkit.ini"), "[Custom]\r\n" + custom); }
     bool Load(const QString& commandLine = QString())
