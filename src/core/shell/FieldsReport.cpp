@@ -54,6 +54,9 @@ QByteArray FieldsReportJson(const FormState& form)
     const int last = qMin(screen.FieldCount(), FormState::kMaxFieldIndex);
     for (int i = 0; i <= last; ++i)
         segments.append(form.TemplateSegments[i]);
-    const QJsonObject root{{QStringLiteral("fields"), fields}, {QStringLiteral("groups"), groups}, {QStringLiteral("segments"), segments}};
+    const QJsonObject root{{QStringLiteral("encoding"), form.TemplateEncoding.Name()},
+                           {QStringLiteral("fields"), fields},
+                           {QStringLiteral("groups"), groups},
+                           {QStringLiteral("segments"), segments}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The imported model as JSON, for designers checking a template and for scripts:
-// {"fields":[...],"groups":[...],"segments":[...]}.
+// {"encoding":"UTF-8","fields":[...],"groups":[...],"segments":[...]}, where "encoding" is the
+// name the Encoding standard gives the encoding the template was read in.
 #include <QByteArray>
 
 class FormState;

@@ -71,6 +71,22 @@ TEST(FieldsCommand, ReportsBoxesOnStandardErrorAndRefusesMissingFiles)
     EXPECT_EQ(wrong.exitCode, 2);
 }
 
+TEST(FieldsCommand, NamesTheEncodingTheTemplateWasReadIn)
+{
+    const QList<std::pair<QByteArray, QString>> cases = {
+        {"<p>[VarKit Name=x]</p>", QStringLiteral("windows-1252")},
+        {"<meta charset=\"utf-8\">[VarKit Name=x]", QStringLiteral("UTF-8")},
+        {"<meta http-equiv=Content-Type content=\"text/html; charset=euc-kr\">[VarKit Name=\xC7\xD1]",
+         QStringLiteral("EUC-KR")},
+    };
+    for (const auto& [bytes, encoding] : cases) {
+        QTemporaryDir dir;
+        const ProgramRun run = RunVarkit({QStringLiteral("--fields"), WriteTemplate(dir, bytes)});
+        ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+        EXPECT_EQ(QJsonDocument::fromJson(run.out).object().value(QStringLiteral("encoding")).toString(), encoding);
+    }
+}
+
 TEST(CommandLine, HelpAndVersionExitCleanly)
 {
     const ProgramRun help = RunVarkit({QStringLiteral("--help")});
