@@ -216,6 +216,14 @@ QString TextWithValue(const QString& text, QStringView section, QStringView key,
     while (end < lines.size() && lines[end].kind != LineKind::Section)
         ++end;
     const bool sectionFollows = end < lines.size();
+    // The empty lines a value's line breaks make are its own, never the separator before the
+    // next section: a record with such lines that would stand right before the next header gets
+    // a separator as well. Otherwise the next write would take the value's empty line for the
+    // separator and add another one.
+    const auto separator = [&](size_t next) {
+        const bool beforeHeader = sectionFollows && next == end;
+        return beforeHeader && TrailingLineBreaks(value) > 0 ? QStringLiteral("\r\n") : QString();
+    };
 
     for (size_t k = header + 1; k < end; ++k) {
         if (lines[k].kind != LineKind::Key || !SameName(lines[k].name, key))
@@ -226,7 +234,7 @@ QString TextWithValue(const QString& text, QStringView section, QStringView key,
                 break;
             ++after;
         }
-        return splice(lines[k].start, lines[after - 1].next, record(lines[k].name));
+        return splice(lines[k].start, lines[after - 1].next, record(lines[k].name) + separator(after));
     }
 
     // A new key: at the end of the section, before the blank line that separates it from the
@@ -236,7 +244,7 @@ QString TextWithValue(const QString& text, QStringView section, QStringView key,
         at = end - 1;
     const qsizetype pos = at < lines.size() ? lines[at].start : text.size();
     const bool needsBreak = pos == text.size() && !text.endsWith(u'\n');
-    return splice(pos, pos, (needsBreak ? QStringLiteral("\r\n") : QString()) + record(key));
+    return splice(pos, pos, (needsBreak ? QStringLiteral("\r\n") : QString()) + record(key) + separator(at));
 }
 
 bool FitsWindows1252(const QString& text)
@@ -253,6 +261,24 @@ bool IsAscii(const QByteArray& bytes)
         if (static_cast<unsigned char>(b) >= 0x80)
             return false;
     return true;
+}
+
+// The file's bytes in its own encoding, unless the next read would take them for other text: a
+// windows-1252 file whose last byte that UTF-8 lacks was just removed would read as UTF-8 and
+// change the meaning of the rest. It is then written as UTF-8, which reads back as written
+// (with a byte order mark when even that would be misread).
+QByteArray EncodedToReadBack(const QString& text, const TextEncoding& encoding, bool wasAscii)
+{
+    QList<TextEncoding> choices;
+    if (!(encoding == TextEncoding::Windows1252 && wasAscii && !FitsWindows1252(text)))
+        choices << encoding;
+    choices << TextEncoding::Utf8;
+    for (const TextEncoding& choice : choices) {
+        QByteArray bytes = EncodeText(text, choice);
+        if (EncodeText(DecodeText(bytes).text, choice) == bytes)
+            return bytes;
+    }
+    return EncodeText(text, TextEncoding::Utf8Bom);
 }
 
 bool ValidSectionName(QStringView name)
@@ -323,10 +349,7 @@ void WriteProfileValues(const QString& section, const QList<std::pair<QString, Q
         QString text = old.text;
         for (const auto& [key, value] : values)
             text = TextWithValue(text, sectionName, TrimBlanks(key), value);
-        TextEncoding encoding = old.encoding;
-        if (encoding == TextEncoding::Windows1252 && IsAscii(bytes) && !FitsWindows1252(text))
-            encoding = TextEncoding::Utf8;
-        WriteFileBytes(path, EncodeText(text, encoding));
+        WriteFileBytes(path, EncodedToReadBack(text, old.encoding, IsAscii(bytes)));
     });
 }
 

@@ -49,14 +49,19 @@ QStringList ProfileSectionKeys(const QString& section, const QString& path);
 //   leaves an empty line after its key. When such a key is replaced, as many blank lines right
 //   after it as the new value ends in line breaks are taken to be the ones the previous write
 //   left and are replaced too (never the blank line directly before the next section header),
-//   so writing the same value twice gives the same file. A line break inside a value makes the
+//   so writing the same value twice gives the same file. Those empty lines are the value's own:
+//   a key whose value ends in a line break, written right before the next section header, is
+//   followed by one more empty line that separates the sections. A line break inside a value makes the
 //   rest of it a line of its own: it reads back as its first line only.
 // - A value that would not read back as itself (blanks or tabs at either end, or a pair of
 //   quotes around it) is written in double quotes; line breaks at its end stay outside them.
-// - The file keeps its encoding (windows-1252, UTF-8, UTF-8 with BOM). A plain-ASCII file, and a
-//   new file, stays windows-1252 unless the text holds a character that code page lacks; then
-//   it becomes UTF-8. A file holding windows-1252 letters keeps its code page and a character
-//   outside it is written as a numeric character reference, as everywhere in the program.
+// - The file keeps the encoding it was read in (see TextCodec.h). A plain-ASCII file, and a new
+//   file, stays windows-1252 unless the text holds a character that code page lacks; then it
+//   becomes UTF-8. A file holding windows-1252 letters keeps its code page and a character
+//   outside it is written as a numeric character reference, as everywhere in the program. A
+//   file whose bytes would be read as another encoding next time (windows-1252 letters that
+//   happen to form UTF-8) is written as UTF-8 instead, so that every value reads back as
+//   written.
 void WriteProfileValue(const QString& section, const QString& key, const QString& value, const QString& path);
 
 // Several keys of one section in one write: the file is read once, every key is set as

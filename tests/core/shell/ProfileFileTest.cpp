@@ -222,6 +222,34 @@ TEST_F(ProfileWrite, HelpEntriesKeepAnEmptyLineAndWritingTwiceChangesNothing)
     EXPECT_EQ(Bytes(edited), editedOnce);
 }
 
+TEST_F(ProfileWrite, KeysRightBeforeAnotherSectionDoNotGrowTheFile)
+{
+    for (const QByteArray& start : {QByteArray("[Custom]\r\nStartupTemplate=t.tpl\r\nHelpLink1=old\r\n[Designer]\r\nname=x\r\n"),
+                                    QByteArray("[Custom]\r\nHelpLink25=old\r\n[After]\r\n")}) {
+        SCOPED_TRACE(start.toStdString());
+        const QString path = Make(start, "designer.ini");
+        WriteCustomSettings(path, "");
+        const QByteArray once = Bytes(path);
+        WriteCustomSettings(path, "");
+        EXPECT_EQ(Bytes(path), once);
+        EXPECT_EQ(Get(path, "Custom", "HelpLink1"), "https://example.org/1");
+        EXPECT_TRUE(once.contains("\r\n\r\n\r\n["));  // the last entry's empty line, then the separator
+    }
+}
+
+TEST_F(ProfileWrite, ValuesKeepTheirMeaningWhenTheLastNonUtf8ByteGoes)
+{
+    // Read as windows-1252 because of the lone E9; the other value's bytes also form UTF-8.
+    const QString path = Make("[S]\r\na=\xE9\r\nb=\xC3\xA9t\xC3\xA9\r\n");
+    const QString b = QStringLiteral("\u00C3\u00A9t\u00C3\u00A9");
+    ASSERT_EQ(Get(path, "S", "b"), b);
+    Set(path, "S", "a", "x");
+    EXPECT_EQ(Get(path, "S", "b"), b);
+    const QByteArray once = Bytes(path);
+    Set(path, "S", "a", "x");
+    EXPECT_EQ(Bytes(path), once);
+}
+
 TEST_F(ProfileWrite, FileKeepsItsEncoding)
 {
     const QString cp1252 = Make("[S]\r\nold=caf\xE9\r\n", "cp1252.ini");
