@@ -3,6 +3,7 @@
 #include "EditScreen.h"
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
+#include "text/TextUtilities.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ void StartGroup(EditScreen& screen, const QString& keyStyle, const QString& grou
     group.DataKeep.geometry.top = screen.DataScrollInsert.height - 60;
     screen.DataScrollInsert.height += group.DataKeep.geometry.height + 90;
     group.DataKeep.tag = screen.OpenGroupIndex;
-    group.DataKeep.caption = groupName.trimmed().isEmpty() ? QStringLiteral("Include this section. ") : groupName;
+    group.DataKeep.caption = TrimSpaces(groupName).isEmpty() ? QStringLiteral("Include this section. ") : groupName;
     group.DataKeep.value = keyStyle == QLatin1String("StartGroupOff") ? 0 : 1;
     screen.NotifyChanged(ScreenElement::Group, g);
     screen.ApplyScrollRange();

@@ -4,19 +4,9 @@
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 #include "shell/FormState.h"
+#include "text/TextUtilities.h"
 
 namespace {
-
-QString TrimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 QImage LoadTile(const FormState& form, const QString& caption)
 {

@@ -140,3 +140,14 @@ bool EndsWithAnyCase(QStringView text, QStringView tail)
             return false;
     return true;
 }
+
+QString TrimSpaces(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}

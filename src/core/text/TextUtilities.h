@@ -10,6 +10,8 @@ QString ReplaceAnyCaseBetween(QString& sourceString, const QString& findStart, c
                               const QString& replace);
 // Removes blanks, carriage returns, line feeds and tabs at both ends.
 QString Cleanup(QString& sentence);
+// Removes spaces (only spaces: tabs and no-break spaces stay) at both ends.
+QString TrimSpaces(const QString& text);
 // The folder part of a path with its trailing separator ("\" or "/"), or empty text.
 QString ExtractDirectory(const QString& fileString);
 

@@ -144,6 +144,21 @@ TEST(FieldCreation, GroupsOpenCloseAndFrameTheirRows)
     EXPECT_EQ(s.screen.Group(2).DataKeep.value, 1);
 }
 
+TEST(FieldCreation, OnlySpacesMakeASectionNameEmpty)
+{
+    const QList<std::pair<QString, QString>> cases = {
+        {QStringLiteral("   "), QStringLiteral("Include this section. ")},
+        {QStringLiteral("\t"), QStringLiteral("\t")},
+        {QStringLiteral("\u00A0"), QStringLiteral("\u00A0")},
+        {QStringLiteral(" \t "), QStringLiteral(" \t ")},
+    };
+    Screen s;
+    for (const auto& [name, caption] : cases) {
+        s.Add(QStringLiteral("StartGroupOn"), false, name);
+        EXPECT_EQ(s.screen.Group(s.screen.GroupCount() - 1).DataKeep.caption, caption);
+    }
+}
+
 TEST(FieldCreation, StrayEndGroupAndNestedStartsDoNotBreakTheScreen)
 {
     Screen s;
