@@ -43,8 +43,9 @@ QString OlderDataQuestion()
 
 QString TooManyTagsStep(const QString& step)
 {
+    // The last field index goes to the text after the last tag, so one tag fewer fits.
     return step + QStringLiteral("\r\n\r\n") + QStringLiteral("The template holds more than ")
-        + QString::number(FormState::kMaxFieldIndex) + QStringLiteral(" VarKits; the rest of it was not loaded.")
+        + QString::number(FormState::kMaxFieldIndex - 1) + QStringLiteral(" VarKits; the rest of it was not loaded.")
         + QStringLiteral("\r\n") + QStringLiteral("Combine some fields, or place static sections of code in a separate file")
         + QStringLiteral("\r\n") + QStringLiteral("that can be inserted using the 'include' VarKit.");
 }
@@ -68,12 +69,17 @@ struct ImportRun {
             return;
         ColorcodeMarkup(form, QString());
 
+        // The markup is scanned as the scratch file holds it, one text line, but from memory:
+        // read back from the file its encoding would be guessed again.
         step = QStringLiteral("Loading Template");
-        WriteScratchFile(form.WorkFile, form.MarkupText.Text() + QStringLiteral("\r\n"), form.TemplateEncoding);
+        const QString lineBreak = QStringLiteral("\r\n");
+        const QString markup = form.MarkupText.Text() + lineBreak;
+        WriteScratchFile(form.WorkFile, markup, form.TemplateEncoding);
 
         step = QStringLiteral("Reading Template");
-        TemplateFile file = TemplateFile::Open(form.WorkFile);
-        file.SetAppendedBytes(2);  // the line break written after the markup is not the template's
+        TemplateFile file = TemplateFile::FromText(markup, form.TemplateEncoding);
+        // The line break written after the markup is not the template's.
+        file.SetAppendedBytes(EncodeText(lineBreak, {form.TemplateEncoding.name, false}).size());
         form.EditSize = QString::number(file.byteSize());
         qint64 startLoc = 1;
         Keyword keyword;
