@@ -113,21 +113,42 @@ struct RunData {
         return std::get<double>(result);
     }
 
-    Result Apply(const Result& result, QChar op, const QString& operand)
+    // An operand's text, and whether it is the value of a global definition (which the user
+    // fills in) rather than text written in the expression.
+    struct Operand {
+        QString text;
+        bool fromField = false;
+    };
+
+    void ShowMissingValue()
+    {
+        form.dialogs().Message(QStringLiteral("Missing Value"), MissingValueText(), MsgButtons::Ok, MsgIcon::Information);
+    }
+
+    // `told` is whether this field's "Missing Value" box about a value that is not a number was
+    // shown; a user's price such as "1,299.00" or "$20" would count as 1 or 0 without a word.
+    Result Apply(const Result& result, QChar op, const Operand& operand, bool& told)
     {
         if (op == QLatin1Char('#')) {
             const double amount = RoundHalfEven(NumberOf(result));
-            return ShadeColor(operand, amount);
+            return ShadeColor(operand.text, amount);
         }
-        const double value = LeadingNumber(operand);
+        bool number = true;
+        const double value = LeadingNumber(operand.text, &number);
+        const bool notANumber = operand.fromField && !operand.text.isEmpty() && !number;
+        if (notANumber && !told) {
+            ShowMissingValue();
+            told = true;
+        }
         const double current = NumberOf(result);
-        const double computed = Compute(current, op, value);
+        const double computed = Compute(current, op, value, notANumber);
         if (!std::isfinite(computed))
             throw AppError(ErrorNumber::Overflow);
         return computed;
     }
 
-    double Compute(double current, QChar op, double value)
+    // `quiet`: the operand was already reported as not a number.
+    double Compute(double current, QChar op, double value, bool quiet)
     {
         switch (op.unicode()) {
         case '+': return current + value;
@@ -135,13 +156,15 @@ struct RunData {
         case '*': return current * value;
         case '/':
             if (value == 0) {
-                form.dialogs().Message(QStringLiteral("Missing Value"), MissingValueText(), MsgButtons::Ok, MsgIcon::Information);
+                if (!quiet)
+                    ShowMissingValue();
                 return current;
             }
             return current / value;
         case '\\': {
             if (value == 0) {
-                form.dialogs().Message(QStringLiteral("Missing Value"), MissingValueText(), MsgButtons::Ok, MsgIcon::Information);
+                if (!quiet)
+                    ShowMissingValue();
                 return current;
             }
             const double divisor = RoundHalfEven(value);
@@ -159,11 +182,15 @@ struct RunData {
         }
     }
 
-    QString ResolveOperand(QString operand) const
+    Operand ResolveOperand(const QString& written) const
     {
-        for (int i = 1; i < Fields(); ++i)
-            if (Style(i).size() == 2 && Name(i).compare(operand, Qt::CaseInsensitive) == 0)
-                operand = screen.Field(i).DataField.text;
+        Operand operand{written};
+        for (int i = 1; i < Fields(); ++i) {
+            if (Style(i).size() == 2 && Name(i).compare(operand.text, Qt::CaseInsensitive) == 0) {
+                operand.text = screen.Field(i).DataField.text;
+                operand.fromField = true;
+            }
+        }
         return operand;
     }
 
@@ -181,6 +208,7 @@ struct RunData {
             int operands = 0;
             qsizetype lastOperator = 0;  // 1-based position of the last operator seen
             QChar pending = QLatin1Char('+');
+            bool told = false;
             const qsizetype length = expression.size();
             for (qsizetype p = 1; p <= length; ++p) {
                 const QChar c = expression[p - 1];
@@ -198,7 +226,7 @@ struct RunData {
                     next = c;
                     lastOperator = p;
                 }
-                result = Apply(result, pending, ResolveOperand(operand));
+                result = Apply(result, pending, ResolveOperand(operand), told);
                 pending = next;
             }
             SetValue(k, std::holds_alternative<QString>(result) ? std::get<QString>(result)

@@ -4,17 +4,17 @@
 
 #include <cmath>
 
-double LeadingNumber(const QString& text)
+double LeadingNumber(const QString& text, bool* wholeText)
 {
     QByteArray number;
     qsizetype i = 0;
     const qsizetype n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t') || text[i] == QLatin1Char('\n')
-                         || text[i] == QLatin1Char('\r')))
-            ++i;
+    const auto isBlank = [&](qsizetype at) {
+        return text[at] == QLatin1Char(' ') || text[at] == QLatin1Char('\t') || text[at] == QLatin1Char('\n')
+            || text[at] == QLatin1Char('\r');
     };
-    skipBlanks();
+    while (i < n && isBlank(i))
+        ++i;
     if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
         number += static_cast<char>(text[i++].unicode());
     bool digits = false;
@@ -33,10 +33,9 @@ double LeadingNumber(const QString& text)
             break;
         }
     }
-    if (!digits)
-        return 0;
-    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E') || text[i] == QLatin1Char('d')
-                  || text[i] == QLatin1Char('D'))) {
+    if (digits && i < n
+        && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E') || text[i] == QLatin1Char('d')
+            || text[i] == QLatin1Char('D'))) {
         qsizetype j = i + 1;
         QByteArray exponent = "e";
         if (j < n && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-')))
@@ -46,9 +45,18 @@ double LeadingNumber(const QString& text)
             exponent += static_cast<char>(text[j++].unicode());
             expDigits = true;
         }
-        if (expDigits)
+        if (expDigits) {
             number += exponent;
+            i = j;
+        }
     }
+    if (wholeText) {
+        while (i < n && isBlank(i))
+            ++i;
+        *wholeText = digits && i == n;
+    }
+    if (!digits)
+        return 0;
     bool ok = false;
     const double value = number.toDouble(&ok);
     if (!ok || !std::isfinite(value))

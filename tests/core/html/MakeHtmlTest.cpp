@@ -180,6 +180,30 @@ TEST(MakeHtml, DivisionByZeroWarnsAndGoesOn)
     EXPECT_EQ(h.dialogs().boxes[0].icon, MsgIcon::Information);
 }
 
+TEST(MakeHtml, AValueThatIsNotANumberWarnsOncePerComputedField)
+{
+    struct Case {
+        const char* price;
+        const char* expression;
+        const char* result;
+        int boxes;
+    };
+    const Case cases[] = {
+        {"1,299.00", "price+1", "2", 1},  {"$20", "price+1", "1", 1},   {"$20", "price+price", "0", 1},
+        {"$20", "10/price", "10", 1},     {" 20 ", "price+1", "21", 0}, {"2e3", "price+1", "2001", 0},
+        {"", "price+1", "1", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.price) + " in " + c.expression);
+        Html h;
+        h.Make(QByteArray("[VarKit?price: Price=1][VarKit(") + c.expression + "]");
+        h.screen().Field(1).DataField.text = QString::fromLatin1(c.price);
+        h.Run();
+        EXPECT_EQ(h.screen().Field(2).DataField.text, QString::fromLatin1(c.result));
+        EXPECT_EQ(h.dialogs().CountTitled(QStringLiteral("Missing Value")), c.boxes);
+    }
+}
+
 TEST(MakeHtml, FailuresStopTheRunAndKeepTheOldExport)
 {
     const char* failing[] = {"[VarKit(1+2+3+4+5+6+7+8+9+10+11]", "[VarKit(7~0]", "[VarKit(1e400+1]",

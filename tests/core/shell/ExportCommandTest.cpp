@@ -92,3 +92,47 @@ TEST(ExportCommand, WritesInTheTemplatesEncodingAndReportsBoxes)
               QByteArray("<p>\x93\x80 5 &#26085;\x94 </p>\r\n\r\n<!-- [ VarKit assisted ] -->\r\n\r\n"));
     EXPECT_TRUE(run.err.contains("Include File Error: Included File was not found and was skipped."));
 }
+
+TEST(ExportCommand, PagesKeepTheirBytesAndGetValuesInTheirOwnEncoding)
+{
+    const QByteArray ending = "\r\n\r\n<!-- [ VarKit assisted ] -->\r\n\r\n";
+    QByteArray utf16Page("\xFF\xFE", 2);
+    QByteArray utf16Ending;
+    for (char c : QByteArray("<p>x</p>"))
+        utf16Page += QByteArray(1, c) + QByteArray(1, '\0');
+    for (char c : ending)
+        utf16Ending += QByteArray(1, c) + QByteArray(1, '\0');
+    struct Case {
+        const char* what;
+        QByteArray page;
+        QByteArray expected;
+    };
+    const QList<Case> cases = {
+        {"ASCII page declaring UTF-8", "<meta charset=\"utf-8\"><p>[VarKit Name=x]</p>",
+         "<meta charset=\"utf-8\"><p>Caf\xC3\xA9 \xE2\x80\x93 \xE2\x82\xAC" "5</p>" + ending},
+        {"EUC-KR page", "<meta charset=euc-kr><p>[VarKit Name=x]</p>",
+         "<meta charset=euc-kr><p>Caf&#233; &#8211; \xA2\xE6" "5</p>" + ending},
+        {"UTF-16 page", utf16Page, utf16Page + utf16Ending},
+        {"two UTF-8 byte order marks", "\xEF\xBB\xBF\xEF\xBB\xBF<p>x</p>", "\xEF\xBB\xBF\xEF\xBB\xBF<p>x</p>" + ending},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Folder f;
+        const QString tpl = f.Write(QStringLiteral("page.htm"), c.page);
+        QStringList arguments = {QStringLiteral("--export"), f.Path(QStringLiteral("out.htm")), tpl};
+        if (c.page.contains("[VarKit"))
+            arguments << QStringLiteral("--set") << QString::fromUtf8("Name=Caf\xC3\xA9 \xE2\x80\x93 \xE2\x82\xAC" "5");
+        const ProgramRun run = RunVarkit(arguments);
+        EXPECT_EQ(f.Read(QStringLiteral("out.htm")), c.expected) << run.err.constData();
+    }
+}
+
+TEST(ExportCommand, ATotalOfAValueThatIsNotANumberIsReported)
+{
+    Folder f;
+    const QString tpl = f.Write(QStringLiteral("total.tpl"), "[VarKit?price: Price=1]<p>[VarKit(price+1]</p>");
+    const ProgramRun run = RunVarkit({QStringLiteral("--export"), f.Path(QStringLiteral("out.htm")), tpl,
+                                      QStringLiteral("--set"), QStringLiteral("Price=1,299.00")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains("Missing Value: A field that expected a number is set to zero")) << run.err.constData();
+}
