@@ -5,7 +5,8 @@
 #include "platform/NullServices.h"
 #include "platform/StderrDialogs.h"
 #include "shell/FormState.h"
-#include "template/ImportTemplate.h"
+#include "shell/ImportTemplate.h"
+#include "shell/ScreenTag.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -24,7 +25,7 @@ struct Session {
     Session()
     {
         form.SetProgramFolder(dir.path());
-        form.MenuEditTag = QStringLiteral("edit");
+        SetScreen(form, Screen::Edit);
         form.FileName.text = WriteBenchTemplate(dir.path());
         FetchTemplate(form);
     }

@@ -4,7 +4,7 @@
 #include "platform/NullServices.h"
 #include "shell/FormState.h"
 #include "shell/StartUp.h"
-#include "template/ImportTemplate.h"
+#include "shell/ImportTemplate.h"
 #include "ui/EditScreenView.h"
 #include "ui/MainWindow.h"
 #include "ui/QtClipboard.h"

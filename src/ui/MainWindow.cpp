@@ -3,15 +3,15 @@
 #include "AdvancedSettingsPanel.h"
 #include "EditScreenView.h"
 #include "RichTextView.h"
-#include "html/ColorEditor.h"
-#include "html/ScreenCommands.h"
+#include "editscreen/ColorEditor.h"
 #include "platform/Paths.h"
 #include "shell/AdvancedSettings.h"
 #include "shell/FileCommands.h"
 #include "shell/FormState.h"
+#include "shell/ImportTemplate.h"
+#include "shell/ScreenCommands.h"
 #include "shell/StartUp.h"
 #include "shell/WindowLayout.h"
-#include "template/ImportTemplate.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -206,8 +206,6 @@ MainWindow::MainWindow(FormState& form, QWidget* parent) : QMainWindow(parent), 
         fileName_->setCursorPosition(static_cast<int>(fileName_->text().size()));
     };
     connect(&form_, &FormState::stateChanged, this, &MainWindow::ScheduleSync);
-    connect(&form_.MarkupText, &RichTextBox::changed, this, [this] { MarkupText_Change(form_); });
-    connect(&form_.HTMLtext, &RichTextBox::changed, this, [this] { HTMLtext_Change(form_); });
 
     setMinimumSize(scale_.X(6000), scale_.Y(4500));
     resize(scale_.X(12000), scale_.Y(9000));
@@ -424,7 +422,7 @@ void MainWindow::BuildEditScreen()
     connect(colorText_, &QLineEdit::textEdited, this, [this](const QString& text) { form_.EditColor.text = text; });
     connect(colorText_, &QLineEdit::returnPressed, this, [this] {
         form_.EditColor.text = colorText_->text();
-        EditColorTxt_KeyPress(form_, 13);
+        EditColorTxt_KeyPress(form_.EditColor, 13);
         SyncFromState();
     });
     colorButton_ = new QToolButton(colorFrame_);
@@ -432,7 +430,7 @@ void MainWindow::BuildEditScreen()
     colorButton_->setToolTip(ColorEditorState::kButtonToolTip);
     colorButton_->setText(QStringLiteral("..."));
     connect(colorButton_, &QToolButton::clicked, this, [this] {
-        EditColorBtn_Click(form_);
+        EditColorBtn_Click(form_.EditColor, form_.dialogs());
         SyncFromState();
     });
     colorCircle_ = new CircleSwatch(colorFrame_);
@@ -442,7 +440,7 @@ void MainWindow::BuildEditScreen()
     colorBox_->setToolTip(ColorEditorState::kBoxToolTip);
     colorBox_->setFrameShape(QFrame::Box);
     connect(colorBox_, &ClickLabel::clicked, this, [this] {
-        EditColorBox_Click(form_);
+        EditColorBox_Click(form_.EditColor, form_.dialogs());
         SyncFromState();
     });
 

@@ -1,6 +1,6 @@
 #include "RichTextView.h"
 
-#include "shell/RichTextBox.h"
+#include "text/RichTextBox.h"
 
 #include <QFontDatabase>
 

@@ -1,7 +1,8 @@
-#include "support/TestFiles.h"
 #include "FormFixture.h"
 
-#include "template/ImportTemplate.h"
+#include "shell/ImportTemplate.h"
+#include "shell/ScreenTag.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,7 @@
 FormFixture::FormFixture() : form_(std::make_unique<FormState>(dialogs_, shell_, clipboard_))
 {
     form_->SetProgramFolder(folder_.path());
-    form_->MenuEditTag = QStringLiteral("edit");
+    SetScreen(*form_, Screen::Edit);
 }
 
 QString FormFixture::WriteFile(const QString& name, const QByteArray& bytes) const

@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include "shell/AdvancedSettings.h"
+#include "shell/ScreenTag.h"
 #include "ui/AdvancedSettingsPanel.h"
 #include "ui/EditScreenView.h"
 
@@ -200,7 +201,7 @@ TEST(AdvancedSettingsPanel, SaveAndReloadThroughTheWidgets)
     EXPECT_EQ(w.window->windowTitle(), QStringLiteral(" VarKit - My Brand"));
     // The start-up template is loaded on the edit screen.
     EXPECT_EQ(w.window->fileName()->text(), w.Folder() + QStringLiteral("templates\\second.tpl"));
-    EXPECT_EQ(w.form.MenuEditTag, QStringLiteral("edit"));
+    EXPECT_EQ(ScreenOf(w.form), Screen::Edit);
     ASSERT_NE(w.window->editScreen()->fieldBox(1), nullptr);
     EXPECT_EQ(w.window->editScreen()->fieldBox(1)->toPlainText(), QStringLiteral("green"));
     EXPECT_FALSE(w.form.TemplateChanged);
@@ -364,7 +365,7 @@ TEST(AdvancedSettingsPanel, LockButtonFlipsTheLockForThisRunOnly)
     EXPECT_FALSE(p->isVisible());
     EXPECT_TRUE(p->lockBox()->isChecked());
     EXPECT_EQ(p->lockButton()->text(), QStringLiteral("Unlock now"));
-    EXPECT_EQ(w.form.MenuEditTag, QStringLiteral("nomarkup"));
+    EXPECT_EQ(ScreenOf(w.form), Screen::NoMarkup);
     EXPECT_FALSE(w.Child(QStringLiteral("TagButtonFrame"))->isVisible());
     EXPECT_EQ(w.Ini(), before);
 
@@ -374,7 +375,7 @@ TEST(AdvancedSettingsPanel, LockButtonFlipsTheLockForThisRunOnly)
     EXPECT_FALSE(w.form.MarkupLocked);
     EXPECT_EQ(p->lockButton()->text(), QStringLiteral("Lock now"));
     EXPECT_FALSE(p->lockBox()->isChecked());
-    EXPECT_EQ(w.form.MenuEditTag, QStringLiteral("markup"));
+    EXPECT_EQ(ScreenOf(w.form), Screen::Markup);
     EXPECT_TRUE(w.Child(QStringLiteral("TagButtonFrame"))->isVisible());
     EXPECT_EQ(w.Ini(), before);
 }

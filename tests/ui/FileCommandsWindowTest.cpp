@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 
 #include "editscreen/EditScreen.h"
+#include "shell/ScreenTag.h"
 #include "ui/EditScreenView.h"
 
 #include <QDragEnterEvent>
@@ -696,7 +697,7 @@ TEST(FileQuit, RefusedWhileATemplateIsLoading)
     EXPECT_EQ(w.dialogs.boxes[0].title, QStringLiteral("Template File"));
     EXPECT_EQ(w.dialogs.boxes[0].text, QStringLiteral("A Template is Loading.\r\nPlease cancel before quitting."));
     EXPECT_EQ(w.dialogs.boxes[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(w.form.MenuEditTag, QStringLiteral("edit"));
+    EXPECT_EQ(ScreenOf(w.form), Screen::Edit);
     EXPECT_TRUE(QFileInfo::exists(w.form.WorkFile));
     w.form.TemplateLoading = false;
     EXPECT_TRUE(w.window->close());

@@ -1,14 +1,15 @@
 // The main window, headless: start-up, the three screens, preview and copy, the layout rules
 // on real widgets, the edit screen's widgets, typing and hovering.
+#include "WindowFixture.h"
+#include "shell/FormState.h"
+#include "shell/ScreenCommands.h"
+#include "shell/ScreenTag.h"
+#include "shell/StartUp.h"
+#include "support/ScriptedDialogs.h"
 #include "ui/EditScreenView.h"
 #include "ui/MainWindow.h"
 #include "ui/QtClipboard.h"
 #include "ui/RichTextView.h"
-#include "html/ScreenCommands.h"
-#include "shell/FormState.h"
-#include "shell/StartUp.h"
-#include "support/ScriptedDialogs.h"
-#include "WindowFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -77,7 +78,7 @@ TEST(MainWindow, StartsOnTheStartupTemplate)
     EXPECT_TRUE(w.window->isVisible());
     EXPECT_EQ(w.form.FileName.text, w.Folder() + QStringLiteral("templates\\Start_Here.TPL"));
     EXPECT_EQ(w.window->fileName()->text(), w.form.FileName.text);
-    EXPECT_EQ(w.form.MenuEditTag, QStringLiteral("edit"));
+    EXPECT_EQ(ScreenOf(w.form), Screen::Edit);
     EXPECT_EQ(w.FrontScreen(), w.window->descFrame());
     // The fields have widgets with the model's values.
     ASSERT_NE(w.view().fieldBox(2), nullptr);
@@ -116,7 +117,7 @@ TEST(MainWindow, TabsSwitchTheScreensAndTheEditMenuTag)
     Window w;
     ASSERT_TRUE(w.Start());
     w.Click(w.window->tab(1));
-    EXPECT_EQ(w.form.MenuEditTag, QStringLiteral("markup"));
+    EXPECT_EQ(ScreenOf(w.form), Screen::Markup);
     EXPECT_EQ(w.FrontScreen(), w.window->markupFrame());
     EXPECT_TRUE(w.window->findChild<QWidget*>(QStringLiteral("TagButtonFrame"))->isVisible());
     EXPECT_TRUE(w.window->findChild<QAction*>(QStringLiteral("MenuFind0"))->isEnabled());
@@ -125,13 +126,13 @@ TEST(MainWindow, TabsSwitchTheScreensAndTheEditMenuTag)
 
     w.window->fileName()->setCursorPosition(0);
     w.Click(w.window->tab(4));
-    EXPECT_EQ(w.form.MenuEditTag, QStringLiteral("export"));
+    EXPECT_EQ(ScreenOf(w.form), Screen::Export);
     EXPECT_EQ(w.FrontScreen(), w.window->htmlFrame());
     EXPECT_EQ(w.window->tab(4)->toolTip(), QStringLiteral("Click to view Browser. "));
     EXPECT_TRUE(w.window->htmlText()->toPlainText().contains(QStringLiteral("<h1>Brass Lamp</h1>")));
 
     w.Click(w.window->tab(0));
-    EXPECT_EQ(w.form.MenuEditTag, QStringLiteral("edit"));
+    EXPECT_EQ(ScreenOf(w.form), Screen::Edit);
     EXPECT_EQ(w.FrontScreen(), w.window->descFrame());
     EXPECT_FALSE(w.window->findChild<QAction*>(QStringLiteral("MenuFind0"))->isEnabled());
     EXPECT_EQ(w.window->tab(4)->toolTip(), QStringLiteral("Click to view HTML code -- Dbl-click to view Browser."));
@@ -144,7 +145,7 @@ TEST(MainWindow, LockedMarkupHidesTheTagButtons)
     Window w;
     w.Write(QStringLiteral("varkit.ini"), "[Custom]\r\nPreventMarkup=True\r\n");
     ASSERT_TRUE(w.Start());
-    EXPECT_EQ(w.form.MenuEditTag, QStringLiteral("nomarkup"));
+    EXPECT_EQ(ScreenOf(w.form), Screen::NoMarkup);
     EXPECT_FALSE(w.window->findChild<QWidget*>(QStringLiteral("TagButtonFrame"))->isVisible());
     EXPECT_FALSE(w.window->findChild<QMenu*>(QStringLiteral("MenuEdit"))->menuAction()->isEnabled());
 }
@@ -169,7 +170,7 @@ TEST(MainWindow, DoubleClickOnTheExportTabPreviews)
     ASSERT_TRUE(w.Start());
     QTest::mouseDClick(w.window->tab(4), Qt::LeftButton);
     w.Settle();
-    EXPECT_EQ(w.form.MenuEditTag, QStringLiteral("export"));
+    EXPECT_EQ(ScreenOf(w.form), Screen::Export);
     EXPECT_EQ(w.shell.opened.size(), 1);
 }
 
@@ -212,7 +213,7 @@ TEST(MainWindow, MakeHtmlAndBackButtons)
     EXPECT_EQ(w.window->findChild<QLabel*>(QStringLiteral("HtmlSize"))->text(), QString::number(w.form.HTMLtext.Length()));
     w.Click(w.window->button(1));
     EXPECT_FALSE(w.window->htmlFrame()->isVisible());
-    EXPECT_EQ(w.form.MenuEditTag, QStringLiteral("export"));
+    EXPECT_EQ(ScreenOf(w.form), Screen::Export);
 }
 
 TEST(MainWindow, TypingIntoAFieldReachesMakeHtml)

@@ -1,11 +1,11 @@
 #include "ColorcodeMarkup.h"
 
-#include "shell/FormState.h"
+#include "editscreen/TemplateSession.h"
 
-void ColorcodeMarkup(FormState& form, const QString& text)
+void ColorcodeMarkup(TemplateSession& session, const QString& text)
 {
     // The markup screen shows its text in one colour until tag colouring is built; a text to
     // colour is still put in place of the selection, so callers get the text they inserted.
     if (!text.isEmpty())
-        form.MarkupText.SetSelText(text);
+        session.MarkupText.SetSelText(text);
 }

@@ -1,12 +1,10 @@
 #include "FieldDeletion.h"
 
+#include "EditScreen.h"
 #include "platform/AppError.h"
-#include "shell/FormState.h"
-#include "shell/HelpMenuItems.h"
 
-void DataFieldDelete(FormState& form)
+void DataFieldDelete(EditScreen& screen, Dialogs& dialogs)
 {
-    EditScreen& screen = form.screen;
     try {
         AsAppError([&] {
             // Highest index first; each shown field's removal returns the layout cursor to
@@ -19,14 +17,13 @@ void DataFieldDelete(FormState& form)
                 }
                 screen.RemoveLastField();
             }
-            DeleteMenuOption(form);
             while (screen.OptionCount() > 1)
                 screen.RemoveLastOption();
             while (screen.GroupCount() > 1)
                 screen.RemoveLastGroup();
         });
     } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Delete Template Fields"), error, QStringLiteral("Delete fields"));
+        ShowErrorReport(dialogs, QStringLiteral("Delete Template Fields"), error, QStringLiteral("Delete fields"));
     }
     screen.NotifyReset();
 }

@@ -1,6 +1,6 @@
 #pragma once
-class FormState;
+class EditScreen;
+class Dialogs;
 
-// Removes every generated field, option and group (the patterns stay) and the Help-menu items
-// the previous template added.
-void DataFieldDelete(FormState& form);
+// Removes every generated field, option and group (the patterns stay).
+void DataFieldDelete(EditScreen& screen, Dialogs& dialogs);

@@ -3,14 +3,14 @@
 #include "html/Colors.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
-#include "shell/FormState.h"
+#include "TemplateSession.h"
 #include "text/TextUtilities.h"
 
 namespace {
 
-QImage LoadTile(const FormState& form, const QString& caption)
+QImage LoadTile(const TemplateSession& session, const QString& caption)
 {
-    for (const QString& path : form.CandidatePaths(form.BackgroundsFolder, caption)) {
+    for (const QString& path : session.CandidatePaths(session.BackgroundsFolder, caption)) {
         if (!FileExists(path))
             continue;
         QImage image(ResolvePath(path));
@@ -46,9 +46,9 @@ void LayoutOptionRow(EditScreen& screen, int fieldIndex)
     }
 }
 
-void DataOptionAdd(FormState& form, QString& optionText, int fieldIndex)
+void DataOptionAdd(TemplateSession& session, QString& optionText, int fieldIndex)
 {
-    EditScreen& screen = form.screen;
+    EditScreen& screen = session.screen;
     QString step = QStringLiteral("Add options");
     try {
         AsAppError([&] {
@@ -91,7 +91,7 @@ void DataOptionAdd(FormState& form, QString& optionText, int fieldIndex)
                     option.DataOptImg.geometry.top = option.DataOptColor.geometry.top = option.DataOption.geometry.top;
                     if (kind == QLatin1Char('&')) {
                         step = QStringLiteral("Add icon options");
-                        option.DataOptImg.picture = LoadTile(form, option.DataOption.caption);
+                        option.DataOptImg.picture = LoadTile(session, option.DataOption.caption);
                         option.DataOptColor.backStyle = 0;
                     } else {
                         step = QStringLiteral("Add color options");
@@ -153,6 +153,6 @@ void DataOptionAdd(FormState& form, QString& optionText, int fieldIndex)
             screen.NotifyChanged(ScreenElement::Field, fieldIndex);
         });
     } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Add Option Fields"), error, step);
+        ShowErrorReport(session.dialogs(), QStringLiteral("Add Option Fields"), error, step);
     }
 }

@@ -3,34 +3,34 @@
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "shell/FormState.h"
+#include "editscreen/TemplateSession.h"
 
-void LinkPreview(FormState& form)
+void LinkPreview(TemplateSession& session)
 {
-    const QString text = form.HTMLtext.Text();
+    const QString text = session.HTMLtext.Text();
     if (text.isEmpty()) {
-        form.dialogs().Message(QStringLiteral("Preview"), QStringLiteral("You must Make HTML first."), MsgButtons::Ok,
+        session.dialogs().Message(QStringLiteral("Preview"), QStringLiteral("You must Make HTML first."), MsgButtons::Ok,
                                MsgIcon::Information);
         return;
     }
-    const QString path = form.PreviewFile;
+    const QString path = session.PreviewFile;
     try {
-        AsAppError([&] { WriteTextFile(path, text + QStringLiteral("\r\n"), form.TemplateEncoding); });
+        AsAppError([&] { WriteTextFile(path, text + QStringLiteral("\r\n"), session.TemplateEncoding); });
     } catch (const AppError&) {
         // A read-only program folder, a full disk: say so rather than open a stale preview.
-        form.dialogs().Message(QStringLiteral("File Error"),
+        session.dialogs().Message(QStringLiteral("File Error"),
                                QStringLiteral("Could not write the file ") + QStringLiteral("\r\n") + ToNativeSeparators(path),
                                MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    form.pump.RunNow();
+    session.pump.RunNow();
     if (!CanOpenForReading(path)) {
-        form.dialogs().Message(QStringLiteral("File Error"),
+        session.dialogs().Message(QStringLiteral("File Error"),
                                QStringLiteral("Could not find the file ") + QStringLiteral("\r\n") + ToNativeSeparators(path),
                                MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    if (!form.shell().Open(path))
-        form.dialogs().Message(QStringLiteral("File Error"), QStringLiteral("Could not open Web Browser"), MsgButtons::Ok,
+    if (!session.shell().Open(path))
+        session.dialogs().Message(QStringLiteral("File Error"), QStringLiteral("Could not open Web Browser"), MsgButtons::Ok,
                                MsgIcon::Exclamation);
 }

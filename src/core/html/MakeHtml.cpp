@@ -5,7 +5,7 @@
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "shell/FormState.h"
+#include "editscreen/TemplateSession.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -36,12 +36,12 @@ bool IsGlobalDefinition(const QString& style)
 // The working view of the screen for one run: the options of each field in the order they
 // were added, computed once instead of walking every option per field.
 struct RunData {
-    FormState& form;
+    TemplateSession& session;
     EditScreen& screen;
     QString& step;
     std::vector<std::vector<int>> optionsOf;
 
-    RunData(FormState& f, QString& s) : form(f), screen(f.screen), step(s)
+    RunData(TemplateSession& source, QString& s) : session(source), screen(source.screen), step(s)
     {
         optionsOf.resize(static_cast<size_t>(screen.FieldCount()));
         for (int j = 1; j < screen.OptionCount(); ++j) {
@@ -54,7 +54,7 @@ struct RunData {
     int Fields() const { return screen.FieldCount(); }
     const QString& Style(int i) const { return screen.Field(i).DataLabel.tag; }
     QString& Value(int i) { return screen.Field(i).DataField.text; }
-    const QString& Name(int i) const { return form.FieldNames[i]; }
+    const QString& Name(int i) const { return session.FieldNames[i]; }
 
     void SetValue(int i, const QString& value)
     {
@@ -122,7 +122,7 @@ struct RunData {
 
     void ShowMissingValue()
     {
-        form.dialogs().Message(QStringLiteral("Missing Value"), MissingValueText(), MsgButtons::Ok, MsgIcon::Information);
+        session.dialogs().Message(QStringLiteral("Missing Value"), MissingValueText(), MsgButtons::Ok, MsgIcon::Information);
     }
 
     // `told` is whether this field's "Missing Value" box about a value that is not a number was
@@ -237,7 +237,7 @@ struct RunData {
     // The include's text, or an empty optional after its message was shown.
     std::optional<QString> ReadInclude(const QString& name)
     {
-        for (const QString& path : form.CandidatePaths(form.TemplatesFolder, name)) {
+        for (const QString& path : session.CandidatePaths(session.TemplatesFolder, name)) {
             if (name.isEmpty() || !FileExists(path))
                 continue;
             const QFileInfo info(ResolvePath(path));
@@ -254,14 +254,14 @@ struct RunData {
             }
             if (readable)
                 return text;
-            form.dialogs().Message(QStringLiteral("Include File Error"),
+            session.dialogs().Message(QStringLiteral("Include File Error"),
                                    QStringLiteral("Could not load Included File. It was skipped.") + QStringLiteral("\r\n")
                                        + QStringLiteral(" Make sure file is readable text: ") + QStringLiteral("\r\n")
                                        + QLatin1Char('"') + name + QLatin1Char('"') + QStringLiteral("\r\n"),
                                    MsgButtons::Ok, MsgIcon::Information);
             return std::nullopt;
         }
-        form.dialogs().Message(QStringLiteral("Include File Error"),
+        session.dialogs().Message(QStringLiteral("Include File Error"),
                                QStringLiteral("Included File was not found and was skipped. ") + QStringLiteral("\r\n")
                                    + QStringLiteral("Check the name and path for file: ") + QStringLiteral("\r\n")
                                    + QLatin1Char('"') + name + QLatin1Char('"') + QStringLiteral("\r\n"),
@@ -283,7 +283,7 @@ struct RunData {
                 continue;
             step = QStringLiteral("Make HTML - insert variables");
             const QString& style = field.DataLabel.tag;
-            const QString& segment = i <= FormState::kMaxFieldIndex ? form.TemplateSegments[i] : QString();
+            const QString& segment = i <= TemplateSession::kMaxFieldIndex ? session.TemplateSegments[i] : QString();
             output += segment;
             if (IsGlobalDefinition(style) || !field.DataField.enabled || style == QLatin1String("-")
                 || style == QLatin1String("~") || style == QLatin1String("^") || style == QLatin1String("$"))
@@ -309,13 +309,12 @@ QString RandomCode()
     return hex.right(4);
 }
 
-void MakeHtml(FormState& form)
+void MakeHtml(TemplateSession& session)
 {
     QString step = QStringLiteral("Make HTML");
-    form.HTMLframeVisible = true;
     try {
         AsAppError([&] {
-            RunData run(form, step);
+            RunData run(session, step);
             const QString code = RandomCode();
             run.ApplyTheme();
             run.ReplaceGlobals(code);
@@ -325,12 +324,12 @@ void MakeHtml(FormState& form)
             if (!output.isEmpty()) {
                 if (output.endsWith(QChar(0)))
                     output.chop(1);
-                form.HTMLtext.SetText(output + QStringLiteral("\r\n") + kVarKitAssisted + QStringLiteral("\r\n\r\n"));
+                session.HTMLtext.SetText(output + QStringLiteral("\r\n") + kVarKitAssisted + QStringLiteral("\r\n\r\n"));
             }
-            form.HtmlSize = QString::number(form.HTMLtext.Length());
+            session.HtmlSize = QString::number(session.HTMLtext.Length());
         });
     } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), kTitle, error, step);
+        ShowErrorReport(session.dialogs(), kTitle, error, step);
     }
-    form.NotifyChanged();
+    session.NotifyChanged();
 }

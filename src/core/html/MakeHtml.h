@@ -4,9 +4,9 @@
 // screen. It works from what the import left: the segments, the field names and the model.
 #include <QString>
 
-class FormState;
+class TemplateSession;
 
-void MakeHtml(FormState& form);
+void MakeHtml(TemplateSession& session);
 
 // The closing lines every generated page ends with.
 inline const QString kVarKitAssisted = QStringLiteral("<!-- [ VarKit assisted ] -->");

@@ -5,10 +5,11 @@
 #include "FormState.h"
 #include "ProfileFile.h"
 #include "StartUp.h"
-#include "html/ScreenCommands.h"
+#include "ScreenCommands.h"
+#include "ScreenTag.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
-#include "template/ImportTemplate.h"
+#include "ImportTemplate.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ void AdvSettingsLockButton_Click(FormState& form)
     } else {
         panel.lockButtonCaption = QStringLiteral("Lock now");
     }
-    if (form.MenuEditTag == QLatin1String("markup") || form.MenuEditTag == QLatin1String("nomarkup"))
+    if (IsMarkupScreen(ScreenOf(form)))
         TabTop_Click(form, 1);
     panel.visible = false;
     form.NotifyChanged();

@@ -1,28 +1,9 @@
 #pragma once
 // The Advanced Settings panel: the start-up template, the splash image, the markup lock and
 // the first ten Help-menu entries, edited and stored in the settings file.
-#include <QString>
-#include <array>
+#include "AdvancedSettingsState.h"
 
 class FormState;
-
-struct AdvancedSettingsState {
-    bool visible = false;
-    QString templateText;                                  // AdvSettingsTemplate
-    QString splashText;                                    // AdvSettingsSplash
-    bool lockChecked = false;                              // AdvSettingsLock
-    QString lockButtonCaption = QStringLiteral("Unlock now");  // AdvSettingsLockButton
-    QString associateCaption = QStringLiteral("Link TPL Files");  // AdvSettingsAssociate
-    QString associateTag;
-    std::array<QString, 10> menuItem;                      // AdvMenuItem(0..9)
-    std::array<QString, 10> menuLink;                      // AdvMenuLink(0..9)
-
-    AdvancedSettingsState()
-    {
-        menuItem.fill(QStringLiteral("Caption"));
-        menuLink.fill(QStringLiteral("Link"));
-    }
-};
 
 // The panel's captions and tool tips.
 namespace AdvancedSettingsText {

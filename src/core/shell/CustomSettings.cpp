@@ -3,7 +3,8 @@
 #include "FormState.h"
 #include "HelpMenuItems.h"
 #include "ProfileFile.h"
-#include "html/ScreenCommands.h"
+#include "ScreenCommands.h"
+#include "ScreenTag.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 
@@ -50,7 +51,7 @@ void ReadCustomSettings(FormState& form, const QString& path)
                 form.MenuHelpSettingsActionEnabled = !form.MarkupLocked;
                 if (form.MarkupLocked)
                     form.CustomLogoVisible = true;
-                if (form.MenuEditTag == QLatin1String("markup") || form.MenuEditTag == QLatin1String("nomarkup"))
+                if (IsMarkupScreen(ScreenOf(form)))
                     TabTop_Click(form, 1);
             }
 

@@ -1,12 +1,13 @@
 #include "FileCommands.h"
 
 #include "FormState.h"
-#include "editscreen/FieldDeletion.h"
-#include "html/ScreenCommands.h"
+#include "ImportTemplate.h"
+#include "ResetTemplateState.h"
+#include "ScreenCommands.h"
+#include "ScreenTag.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "template/ImportTemplate.h"
 #include "text/TextUtilities.h"
 
 #include <QFileInfo>
@@ -48,16 +49,7 @@ void ClearTemplate(FormState& form)
     form.HTMLtext.SetText(QString());
     form.TemplateEncoding = TextEncoding::Utf8;
     form.ExportChanged = form.TemplateChanged = false;
-    DataFieldDelete(form);
-    form.screen.DataScrollInsert.top = 0;
-    form.screen.DataScrollInsert.height = 0;
-    form.screen.DataScrollbar.value = 0;
-    form.screen.OpenGroupIndex.clear();
-    for (QString& segment : form.TemplateSegments)
-        segment.clear();
-    form.UndoStart = -1;
-    form.UndoOldText.clear();
-    form.UndoNewText.clear();
+    ResetTemplateState(form, 0);
     form.FileMenuEnabled = true;
     form.screen.NotifyReset();
 }
@@ -141,10 +133,10 @@ void GetFilename(FormState& form, QString& action, int kind, QString& fileName)
 void MenuFile_Click(FormState& form)
 {
     FileMenuState& menu = form.FileMenu;
-    const QString& screen = form.MenuEditTag;
-    const bool edit = screen == QLatin1String("edit") || screen == QLatin1String("blowup");
-    const bool markup = screen == QLatin1String("markup") || screen == QLatin1String("nomarkup");
-    const bool exportScreen = screen == QLatin1String("export");
+    const Screen screen = ScreenOf(form);
+    const bool edit = screen == Screen::Edit || screen == Screen::Blowup;
+    const bool markup = IsMarkupScreen(screen);
+    const bool exportScreen = screen == Screen::Export;
     menu.open = edit || markup;
     menu.clear = menu.save = menu.saveAs = markup;
     menu.saveModified = edit && form.screen.DataScrollInsertVisible;

@@ -7,22 +7,6 @@
 
 class FormState;
 
-// Which File-menu entries are enabled, set when the menu opens.
-struct FileMenuState {
-    bool open = true;
-    bool clear = true;
-    bool save = true;
-    bool saveAs = true;
-    bool saveModified = false;
-    bool saveWeb = false;
-};
-
-// The dialog folders remembered between calls: one for kind 4, one for every other kind.
-struct FileDialogFolders {
-    QString general;
-    QString kind4;
-};
-
 inline const QString kFileDialogFilter =
     QStringLiteral("Web Files (*.HTM)|*.htm;*.html|Template Files (*.TPL)|*.tpl|Text Files (*.TXT)|*.txt|All Files (*.*)|*.*");
 

@@ -2,14 +2,15 @@
 
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "template/ImportTemplate.h"
+#include "ImportTemplate.h"
+#include "ScreenTag.h"
 
 HeadlessSession::HeadlessSession(const QString& programFolder) : form_(dialogs_, shell_, clipboard_)
 {
     form_.SetProgramFolder(programFolder);
     if (workDir_.isValid())
         form_.WorkFile = workDir_.filePath(QStringLiteral("~varkit.tmp"));
-    form_.MenuEditTag = QStringLiteral("edit");
+    SetScreen(form_, Screen::Edit);
 }
 
 bool HeadlessSession::Load(const QString& templatePath)

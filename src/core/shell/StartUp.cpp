@@ -1,12 +1,12 @@
 #include "StartUp.h"
 
-#include "html/ScreenCommands.h"
+#include "ScreenCommands.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 #include "shell/AdvancedSettings.h"
 #include "shell/CustomSettings.h"
 #include "shell/FormState.h"
-#include "template/ImportTemplate.h"
+#include "ImportTemplate.h"
 
 #include <QFile>
 #include <QImage>

@@ -53,7 +53,6 @@ TEST(MakeHtml, UntaggedTemplateIsCopiedAndClosedWithTheComment)
     const QString html = h.Make("<p>Hello</p>");
     EXPECT_EQ(html, QStringLiteral("<p>Hello</p>\r\n") + kEnding);
     EXPECT_EQ(h.form().HtmlSize, QString::number(html.size()));
-    EXPECT_TRUE(h.form().HTMLframeVisible);
     EXPECT_TRUE(h.dialogs().boxes.isEmpty());
 }
 

@@ -1,8 +1,9 @@
-#include "support/TestFiles.h"
 #include "platform/TextFile.h"
 #include "shell/FileCommands.h"
+#include "shell/ImportTemplate.h"
+#include "shell/ScreenTag.h"
 #include "support/FormFixture.h"
-#include "template/ImportTemplate.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -257,16 +258,16 @@ TEST(FileCommands, DropsTakeOnlyTemplatesAndLoadTheFirst)
 TEST(FileCommands, FileMenuFollowsTheScreen)
 {
     Files f;
-    f.form().MenuEditTag = QStringLiteral("edit");
+    SetScreen(f.form(), Screen::Edit);
     MenuFile_Click(f.form());
     EXPECT_TRUE(f.form().FileMenu.open);
     EXPECT_FALSE(f.form().FileMenu.clear || f.form().FileMenu.save || f.form().FileMenu.saveAs || f.form().FileMenu.saveWeb);
     EXPECT_TRUE(f.form().FileMenu.saveModified);
-    f.form().MenuEditTag = QStringLiteral("nomarkup");
+    SetScreen(f.form(), Screen::NoMarkup);
     MenuFile_Click(f.form());
     EXPECT_TRUE(f.form().FileMenu.clear && f.form().FileMenu.save && f.form().FileMenu.saveAs);
     EXPECT_FALSE(f.form().FileMenu.saveModified || f.form().FileMenu.saveWeb);
-    f.form().MenuEditTag = QStringLiteral("export");
+    SetScreen(f.form(), Screen::Export);
     MenuFile_Click(f.form());
     EXPECT_TRUE(f.form().FileMenu.saveWeb);
     EXPECT_FALSE(f.form().FileMenu.open || f.form().FileMenu.clear || f.form().FileMenu.save);

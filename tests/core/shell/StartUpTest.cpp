@@ -1,11 +1,12 @@
 // Start-up, the command line, the settings read at start, the splash logo and closing.
-#include "support/TestFiles.h"
-#include "support/RecordingShell.h"
-#include "html/ScreenCommands.h"
 #include "platform/NullServices.h"
 #include "shell/FormState.h"
+#include "shell/ScreenCommands.h"
+#include "shell/ScreenTag.h"
 #include "shell/StartUp.h"
+#include "support/RecordingShell.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,7 +119,7 @@ TEST(StartUp, EmptyCommandLineLoadsTheStartupTemplate)
     ASSERT_EQ(p.form.screen.FieldCount(), 4);
     EXPECT_EQ(p.form.screen.Field(1).DataField.text, QStringLiteral("Start"));
     EXPECT_EQ(p.form.screen.Field(2).DataField.text, QStringLiteral("Lamp"));
-    EXPECT_EQ(p.form.MenuEditTag, QStringLiteral("edit"));
+    EXPECT_EQ(ScreenOf(p.form), Screen::Edit);
     EXPECT_FALSE(p.form.TemplateChanged);
     EXPECT_TRUE(p.form.MarkupText.Text().startsWith(QStringLiteral("<h1>")));
     EXPECT_TRUE(p.dialogs.boxes.isEmpty()) << p.dialogs.Titles().join(QLatin1Char(',')).toStdString();
@@ -129,7 +130,7 @@ TEST(StartUp, WithoutATemplateTheMarkupScreenStays)
     Program p;
     ASSERT_TRUE(p.Load());
     EXPECT_TRUE(p.form.FileName.text.isEmpty());
-    EXPECT_EQ(p.form.MenuEditTag, QStringLiteral("markup"));
+    EXPECT_EQ(ScreenOf(p.form), Screen::Markup);
     EXPECT_EQ(p.form.screen.FieldCount(), 1);
     EXPECT_EQ(p.shown, 1);
     EXPECT_EQ(p.form.ColorLineColor[1], SelectedBarColor(1));
@@ -253,7 +254,7 @@ TEST(StartUp, LockedMarkupKeepsTheLogoAndHidesTheTagButtons)
     p.WriteSettings("SplashLogo=logo.png\r\nPreventMarkup=True\r\n");
     p.Load();
     EXPECT_TRUE(p.form.MarkupLocked);
-    EXPECT_EQ(p.form.MenuEditTag, QStringLiteral("nomarkup"));
+    EXPECT_EQ(ScreenOf(p.form), Screen::NoMarkup);
     EXPECT_TRUE(p.form.CustomLogoVisible);
     EXPECT_FALSE(p.form.TagButtonFrameVisible);
     EXPECT_FALSE(p.form.MenuHelpSettingsDes.enabled);

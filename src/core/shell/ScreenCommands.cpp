@@ -1,14 +1,15 @@
 #include "ScreenCommands.h"
 
+#include "FormState.h"
+#include "ImportTemplate.h"
+#include "ProfileFile.h"
+#include "ScreenTag.h"
 #include "html/Colors.h"
 #include "html/LinkPreview.h"
 #include "html/MakeHtml.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "shell/FormState.h"
-#include "shell/ProfileFile.h"
-#include "template/ImportTemplate.h"
 
 #include <QFile>
 #include <QSet>
@@ -71,7 +72,7 @@ void CloseBlowup(FormState& form, bool store)
         }
     }
     form.Blowup.visible = false;
-    form.MenuEditTag = QStringLiteral("edit");
+    SetScreen(form, Screen::Edit);
     form.FindEnabled = false;
 }
 
@@ -163,6 +164,7 @@ void Button_Click(FormState& form, int index)
             switch (index) {
             case 0:
                 step = QStringLiteral("make HTML");
+                form.HTMLframeVisible = true;
                 MakeHtml(form);
                 break;
             case 1:
@@ -217,7 +219,7 @@ void TabTop_Click(FormState& form, int index)
                 BringToFront(form, Frame::Desc);
                 form.MenuEditEnabled = true;
                 form.FindEnabled = false;
-                form.MenuEditTag = QStringLiteral("edit");
+                SetScreen(form, Screen::Edit);
                 FocusFileName(form);
                 break;
             case 1:
@@ -230,12 +232,12 @@ void TabTop_Click(FormState& form, int index)
                     form.TagButtonFrameVisible = true;
                     form.TagButtonFrameEnabled = !form.CustomLogoVisible;
                     form.MenuEditEnabled = true;
-                    form.MenuEditTag = QStringLiteral("markup");
+                    SetScreen(form, Screen::Markup);
                     form.FindEnabled = true;
                 } else {
                     form.TagButtonFrameVisible = false;
                     form.MenuEditEnabled = false;
-                    form.MenuEditTag = QStringLiteral("nomarkup");
+                    SetScreen(form, Screen::NoMarkup);
                     form.FindEnabled = false;
                 }
                 FocusFileName(form);
@@ -243,7 +245,7 @@ void TabTop_Click(FormState& form, int index)
             case 4:
                 if (!form.FileName.enabled)
                     break;
-                if (form.MenuEditTag == QLatin1String("export")) {
+                if (ScreenOf(form) == Screen::Export) {
                     // Still the export screen: its tool tip keeps saying so.
                     form.TabTopToolTip[4] = kExportTabShownToolTip;
                     step = QStringLiteral("Open Previewer");
@@ -258,7 +260,7 @@ void TabTop_Click(FormState& form, int index)
                 form.Blowup.visible = false;
                 form.FindEnabled = true;
                 form.MenuEditEnabled = true;
-                form.MenuEditTag = QStringLiteral("export");
+                SetScreen(form, Screen::Export);
                 MakeHtml(form);
                 break;
             default:
@@ -275,7 +277,7 @@ void TabTop_DblClick(FormState& form, int index)
 {
     if (index != 4 || !form.FileName.enabled)
         return;
-    if (form.MenuEditTag != QLatin1String("export"))
+    if (ScreenOf(form) != Screen::Export)
         TabTop_Click(form, 4);
     try {
         AsAppError([&] { LinkPreview(form); });

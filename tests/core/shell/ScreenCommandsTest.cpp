@@ -1,14 +1,15 @@
 // The tab strip, the command buttons, the preview and the prior-choices command.
-#include "support/TestFiles.h"
-#include "support/RecordingShell.h"
+#include "editscreen/ColorEditor.h"
 #include "html/Colors.h"
-#include "html/ColorEditor.h"
 #include "html/LinkPreview.h"
-#include "html/ScreenCommands.h"
-#include "support/ScriptedDialogs.h"
 #include "platform/NullServices.h"
 #include "shell/FormState.h"
-#include "template/ImportTemplate.h"
+#include "shell/ImportTemplate.h"
+#include "shell/ScreenCommands.h"
+#include "shell/ScreenTag.h"
+#include "support/RecordingShell.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,7 +73,7 @@ TEST(ScreenCommands, EditTabShowsTheEditScreen)
     int focused = 0;
     s.form.onFocusFileName = [&] { ++focused; };
     TabTop_Click(s.form, 0);
-    EXPECT_EQ(s.form.MenuEditTag, QStringLiteral("edit"));
+    EXPECT_EQ(ScreenOf(s.form), Screen::Edit);
     EXPECT_TRUE(s.form.DescFrameVisible);
     EXPECT_GT(s.form.DescFrameZ, s.form.MarkupFrameZ);
     EXPECT_GT(s.form.DescFrameZ, s.form.HTMLframeZ);
@@ -90,7 +91,7 @@ TEST(ScreenCommands, MarkupTabShowsTheMarkupWithTagButtons)
     Screens s;
     TabTop_Click(s.form, 0);
     TabTop_Click(s.form, 1);
-    EXPECT_EQ(s.form.MenuEditTag, QStringLiteral("markup"));
+    EXPECT_EQ(ScreenOf(s.form), Screen::Markup);
     EXPECT_GT(s.form.MarkupFrameZ, s.form.DescFrameZ);
     EXPECT_TRUE(s.form.TagButtonFrameVisible);
     EXPECT_TRUE(s.form.TagButtonFrameEnabled);
@@ -114,7 +115,7 @@ TEST(ScreenCommands, LockedMarkupHidesTheToolsAndReadsNomarkup)
     Screens s;
     s.form.MarkupLocked = true;
     TabTop_Click(s.form, 1);
-    EXPECT_EQ(s.form.MenuEditTag, QStringLiteral("nomarkup"));
+    EXPECT_EQ(ScreenOf(s.form), Screen::NoMarkup);
     EXPECT_TRUE(s.form.MarkupFrameVisible);
     EXPECT_GT(s.form.MarkupFrameZ, s.form.DescFrameZ);
     EXPECT_FALSE(s.form.TagButtonFrameVisible);
@@ -128,7 +129,7 @@ TEST(ScreenCommands, ExportTabMakesTheHtmlThenPreviews)
     s.Import("<p>[VarKit Name=Lamp]</p>");
     TabTop_Click(s.form, 0);
     TabTop_Click(s.form, 4);
-    EXPECT_EQ(s.form.MenuEditTag, QStringLiteral("export"));
+    EXPECT_EQ(ScreenOf(s.form), Screen::Export);
     EXPECT_TRUE(s.form.HTMLframeVisible);
     EXPECT_GT(s.form.HTMLframeZ, s.form.DescFrameZ);
     EXPECT_TRUE(s.form.FindEnabled);
@@ -164,10 +165,10 @@ TEST(ScreenCommands, ExportTabDoesNothingWhileTheFileNameIsDisabled)
     TabTop_Click(s.form, 0);
     s.form.FileName.enabled = false;
     TabTop_Click(s.form, 4);
-    EXPECT_EQ(s.form.MenuEditTag, QStringLiteral("edit"));
+    EXPECT_EQ(ScreenOf(s.form), Screen::Edit);
     EXPECT_FALSE(s.form.HTMLframeVisible);
     TabTop_DblClick(s.form, 4);
-    EXPECT_EQ(s.form.MenuEditTag, QStringLiteral("edit"));
+    EXPECT_EQ(ScreenOf(s.form), Screen::Edit);
     EXPECT_TRUE(s.shell.opened.isEmpty());
 }
 
@@ -177,7 +178,7 @@ TEST(ScreenCommands, DoubleClickOnTheExportTabGoesThereAndPreviews)
     s.Import("[VarKit Name=Lamp]");
     TabTop_Click(s.form, 0);
     TabTop_DblClick(s.form, 4);
-    EXPECT_EQ(s.form.MenuEditTag, QStringLiteral("export"));
+    EXPECT_EQ(ScreenOf(s.form), Screen::Export);
     ASSERT_EQ(s.shell.opened.size(), 1);
     EXPECT_TRUE(s.PreviewBytes().startsWith("Lamp"));
     // Other tabs take no double-click.
@@ -193,7 +194,10 @@ TEST(ScreenCommands, BackToEditOnlyHidesTheExportFrame)
     TabTop_Click(s.form, 4);
     Button_Click(s.form, 1);
     EXPECT_FALSE(s.form.HTMLframeVisible);
-    EXPECT_EQ(s.form.MenuEditTag, QStringLiteral("export"));
+    EXPECT_EQ(ScreenOf(s.form), Screen::Export);
+    Button_Click(s.form, 0);  // make HTML shows the frame again
+    EXPECT_TRUE(s.form.HTMLframeVisible);
+    Button_Click(s.form, 1);
     // Still the export screen: the tab previews instead of regenerating.
     s.form.screen.Field(1).DataField.text = QStringLiteral("Chair");
     TabTop_Click(s.form, 4);
@@ -292,12 +296,12 @@ TEST(ScreenCommands, ButtonsSevenToElevenDoNothing)
 {
     Screens s;
     s.Import("[VarKit Name=Lamp]");
-    const QString tag = s.form.MenuEditTag;
+    const Screen before = ScreenOf(s.form);
     for (int i = 7; i <= 11; ++i)
         Button_Click(s.form, i);
     EXPECT_TRUE(s.dialogs.boxes.isEmpty());
     EXPECT_TRUE(s.form.HTMLtext.Text().isEmpty());
-    EXPECT_EQ(s.form.MenuEditTag, tag);
+    EXPECT_EQ(ScreenOf(s.form), before);
     EXPECT_TRUE(s.shell.opened.isEmpty());
 }
 
@@ -347,7 +351,7 @@ TEST(ScreenCommands, SwitchingTabsAsksAboutChangedBlowupText)
     s.Import("[VarKit A=a]");
     TabTop_Click(s.form, 0);
     s.form.Blowup = {true, QStringLiteral("1"), QStringLiteral("a")};
-    s.form.MenuEditTag = QStringLiteral("blowup");
+    SetScreen(s.form, Screen::Blowup);
     TabTop_Click(s.form, 1);  // unchanged text: no question
     EXPECT_TRUE(s.dialogs.boxes.isEmpty());
     EXPECT_FALSE(s.form.Blowup.visible);
@@ -387,9 +391,9 @@ TEST(ColorEditor, EnterNormalisesTheTextAndPaintsTheSwatches)
 {
     Screens s;
     s.form.EditColor.text = QStringLiteral(" Red ");
-    EXPECT_FALSE(EditColorTxt_KeyPress(s.form, 65));
+    EXPECT_FALSE(EditColorTxt_KeyPress(s.form.EditColor, 65));
     EXPECT_EQ(s.form.EditColor.text, QStringLiteral(" Red "));
-    EXPECT_TRUE(EditColorTxt_KeyPress(s.form, 13));
+    EXPECT_TRUE(EditColorTxt_KeyPress(s.form.EditColor, 13));
     EXPECT_EQ(s.form.EditColor.text, QStringLiteral("#FF0000"));
     EXPECT_EQ(s.form.EditColor.swatchColor, 0x0000FFu);
     EXPECT_TRUE(s.form.EditColor.selectAllRequested);
@@ -400,7 +404,7 @@ TEST(ColorEditor, ButtonOpensTheDialogOnTheCurrentColour)
     Screens s;
     s.form.EditColor.text = QStringLiteral("rgb(255,128,0)");
     s.dialogs.colors = {std::optional<quint32>(0x336699)};  // 0x00BBGGRR: red 0x99, blue 0x33
-    EditColorBtn_Click(s.form);
+    EditColorBtn_Click(s.form.EditColor, s.dialogs);
     ASSERT_EQ(s.dialogs.colorRequests.size(), 1);
     EXPECT_EQ(s.dialogs.colorRequests[0], 0x0080FFu);
     EXPECT_EQ(s.form.EditColor.text, QStringLiteral("#996633"));
@@ -414,7 +418,7 @@ TEST(ColorEditor, CancelLeavesTextAndSwatches)
     s.form.EditColor.text = QStringLiteral("navy");
     s.form.EditColor.swatchColor = 0x123456;
     s.dialogs.colors = {std::nullopt};
-    EditColorBox_Click(s.form);
+    EditColorBox_Click(s.form.EditColor, s.dialogs);
     EXPECT_EQ(s.dialogs.colorRequests.size(), 1);
     EXPECT_EQ(s.form.EditColor.text, QStringLiteral("navy"));
     EXPECT_EQ(s.form.EditColor.swatchColor, 0x123456u);

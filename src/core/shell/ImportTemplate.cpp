@@ -1,20 +1,21 @@
 #include "ImportTemplate.h"
 
-#include "TagScanner.h"
+#include "DesignerFiles.h"
+#include "FileCommands.h"
+#include "FormState.h"
+#include "HelpMenuItems.h"
+#include "ResetTemplateState.h"
+#include "ScreenCommands.h"
+#include "ScreenTag.h"
+#include "WindowLayout.h"
 #include "authoring/ColorcodeMarkup.h"
 #include "editscreen/FieldCreation.h"
-#include "editscreen/FieldDeletion.h"
 #include "editscreen/OptionSets.h"
 #include "editscreen/SectionGroups.h"
-#include "html/ScreenCommands.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "shell/DesignerFiles.h"
-#include "shell/FileCommands.h"
-#include "shell/FormState.h"
-#include "shell/HelpMenuItems.h"
-#include "shell/WindowLayout.h"
+#include "template/TagScanner.h"
 
 #include <QFile>
 
@@ -210,7 +211,7 @@ void FetchTemplate(FormState& form)
 
 bool FileName_KeyPress(FormState& form, int keyAscii)
 {
-    if (form.MenuEditTag == QLatin1String("export") || keyAscii != 13 || form.FileName.text.isEmpty())
+    if (ScreenOf(form) == Screen::Export || keyAscii != 13 || form.FileName.text.isEmpty())
         return false;
     if (!CanOpenForReading(form.FileName.text)) {
         form.dialogs().Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
@@ -255,16 +256,7 @@ void ImportTemplate(FormState& form)
             step = QStringLiteral("Clearing Prior Template");
             screen.DataScrollInsertVisible = false;
             form.pump.RunNow();
-            DataFieldDelete(form);
-            screen.DataScrollInsert.top = 0;
-            screen.DataScrollInsert.height = 120;
-            screen.DataScrollbar.value = 0;
-            screen.OpenGroupIndex.clear();
-            for (QString& segment : form.TemplateSegments)
-                segment.clear();
-            form.UndoStart = -1;
-            form.UndoOldText.clear();
-            form.UndoNewText.clear();
+            ResetTemplateState(form, 120);
 
             ImportRun run{form, step, hasData, designerCommand};
             run.ReadKeywords();

@@ -1,5 +1,6 @@
+#include "shell/ImportTemplate.h"
+#include "shell/ScreenTag.h"
 #include "support/FormFixture.h"
-#include "template/ImportTemplate.h"
 
 #include <QFile>
 #include <QTimer>
@@ -104,10 +105,10 @@ TEST(ImportTemplate, KeyPressLoadsOnEnterOnlyOutsideTheExportScreen)
     FormFixture f;
     f.form().FileName.text = f.WriteFile(QStringLiteral("a.tpl"), "[VarKit A=1]");
     EXPECT_FALSE(FileName_KeyPress(f.form(), 'x'));
-    f.form().MenuEditTag = QStringLiteral("export");
+    SetScreen(f.form(), Screen::Export);
     EXPECT_FALSE(FileName_KeyPress(f.form(), 13));
     EXPECT_EQ(f.screen().FieldCount(), 1);
-    f.form().MenuEditTag = QStringLiteral("edit");
+    SetScreen(f.form(), Screen::Edit);
     EXPECT_TRUE(FileName_KeyPress(f.form(), 13));
     EXPECT_EQ(f.screen().Field(1).DataField.text, QStringLiteral("1"));
     EXPECT_EQ(f.form().MarkupSize, QStringLiteral("12"));

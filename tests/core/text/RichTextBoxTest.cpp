@@ -1,5 +1,5 @@
 #include "platform/TextCodec.h"
-#include "shell/RichTextBox.h"
+#include "text/RichTextBox.h"
 
 #include <gtest/gtest.h>
 
