@@ -3,6 +3,7 @@
 #include "text/RichTextBox.h"
 
 #include <QFontDatabase>
+#include <QMimeData>
 
 bool IsFixedPitch(const QFont& font)
 {
@@ -29,24 +30,50 @@ QFont MarkupFont()
 
 RichTextView::RichTextView(RichTextBox& box, QWidget* parent) : QTextEdit(parent), box_(box)
 {
-    setDocument(&box.document());
+    setDocument(&box.Document());
     setAcceptRichText(false);
     setLineWrapMode(QTextEdit::WidgetWidth);
     setUndoRedoEnabled(false);
-    FromBox();
     connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextView::ToBox);
     connect(this, &QTextEdit::selectionChanged, this, &RichTextView::ToBox);
     connect(&box, &RichTextBox::selectionChanged, this, &RichTextView::FromBox);
     connect(&box, &RichTextBox::focusRequested, this, [this] { setFocus(Qt::OtherFocusReason); });
 }
 
+void RichTextView::showEvent(QShowEvent* event)
+{
+    QTextEdit::showEvent(event);
+    box_.SetShown(true);
+    FromBox();
+}
+
+void RichTextView::hideEvent(QHideEvent* event)
+{
+    box_.SetShown(false);
+    QTextEdit::hideEvent(event);
+}
+
+QMimeData* RichTextView::createMimeDataFromSelection() const
+{
+    auto* data = new QMimeData;
+    data->setText(box_.SelText());
+    return data;
+}
+
+void RichTextView::insertFromMimeData(const QMimeData* source)
+{
+    if (source && source->hasText() && !isReadOnly())
+        box_.SetSelText(source->text());
+}
+
 void RichTextView::FromBox()
 {
-    if (syncing_)
+    // A hidden view catches up when it is shown; asking for the cursor now would build a
+    // document nobody sees.
+    if (syncing_ || !isVisible())
         return;
     syncing_ = true;
-    if (textCursor() != box_.cursor())
-        setTextCursor(box_.cursor());
+    setTextCursor(box_.DocumentCursor());
     syncing_ = false;
 }
 
@@ -55,6 +82,7 @@ void RichTextView::ToBox()
     if (syncing_)
         return;
     syncing_ = true;
-    box_.SetCursor(textCursor());
+    const QTextCursor cursor = textCursor();
+    box_.SetDocumentSelection(cursor.anchor(), cursor.position());
     syncing_ = false;
 }

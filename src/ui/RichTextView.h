@@ -1,6 +1,8 @@
 #pragma once
 // A QTextEdit that shows the document of a RichTextBox: what the user selects goes back into
-// the box's cursor, and the box's own selection changes and focus requests reach the editor.
+// the box, and the box's own selection changes and focus requests reach the editor. The box
+// keeps its document up to date only while the view is shown. Copy, cut, paste and drops carry
+// the box's own text, line breaks as they are.
 #include <QTextEdit>
 
 class RichTextBox;
@@ -11,6 +13,12 @@ public:
     RichTextView(RichTextBox& box, QWidget* parent);
 
     RichTextBox& box() { return box_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void FromBox();

@@ -437,6 +437,29 @@ TEST(MainWindow, MarkupTypingRaisesTheChangeFlagAndSize)
     EXPECT_EQ(w.form.MarkupText.SelStart(), w.form.MarkupText.Length());
 }
 
+TEST(MainWindow, MarkupEditsKeepTheTemplatesOwnLineBreaks)
+{
+    ProgramWindow w(kWindowSettings, "<p>a</p>\n<p>[VarKit Item=Lamp]</p>\r<p>b</p>\n");
+    ASSERT_TRUE(w.Start());
+    w.Click(w.window->tab(1));
+    RichTextView* markup = w.window->markupText();
+    markup->setFocus();
+    markup->moveCursor(QTextCursor::Start);
+    markup->moveCursor(QTextCursor::EndOfBlock);
+    QTest::keyClick(markup, Qt::Key_Return);
+    QTest::keyClicks(markup, QStringLiteral("x"));
+    w.Settle();
+    EXPECT_EQ(w.form.MarkupText.Text(), QStringLiteral("<p>a</p>\nx\n<p>[VarKit Item=Lamp]</p>\r<p>b</p>\n"));
+    // Copy and paste carry the box's own characters.
+    w.form.MarkupText.Select(32, 7);
+    markup->copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("</p>\r<p"));
+    markup->moveCursor(QTextCursor::End);
+    markup->paste();
+    w.Settle();
+    EXPECT_TRUE(w.form.MarkupText.Text().endsWith(QStringLiteral("</p>\n</p>\r<p")));
+}
+
 TEST(MainWindow, ProcedureSelectionReachesTheEditor)
 {
     Window w;

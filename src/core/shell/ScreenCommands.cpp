@@ -287,23 +287,16 @@ void TabTop_DblClick(FormState& form, int index)
     form.NotifyChanged();
 }
 
-int BoxLength(RichTextBox& box)
-{
-    const QTextDocument& document = box.document();
-    const int characters = qMax(0, document.characterCount() - 1);
-    return characters + (box.usesCrLf() ? document.blockCount() - 1 : 0);
-}
-
 void MarkupText_Change(FormState& form)
 {
-    form.MarkupSize = QString::number(BoxLength(form.MarkupText));
+    form.MarkupSize = QString::number(form.MarkupText.Length());
     form.TemplateChanged = true;
     form.NotifyChanged();
 }
 
 void HTMLtext_Change(FormState& form)
 {
-    form.HtmlSize = QString::number(BoxLength(form.HTMLtext));
+    form.HtmlSize = QString::number(form.HTMLtext.Length());
     form.ExportChanged = true;
     form.NotifyChanged();
 }

@@ -30,7 +30,3 @@ inline const QString kExportTabShownToolTip = QStringLiteral("Click to view Brow
 // unsaved-change flags are raised.
 void MarkupText_Change(FormState& form);
 void HTMLtext_Change(FormState& form);
-// The length of a box's text in characters, line breaks counted as the box gives them back,
-// without building the text.
-class RichTextBox;
-int BoxLength(RichTextBox& box);

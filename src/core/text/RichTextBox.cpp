@@ -1,171 +1,284 @@
 #include "RichTextBox.h"
 
-#include <QFont>
-#include <QTextBlock>
 #include <QTextDocumentFragment>
 
-RichTextBox::RichTextBox(QObject* parent) : QObject(parent), cursor_(&document_)
+namespace {
+
+constexpr char16_t kParagraph = 0x2029;
+
+bool IsSeparator(QChar c)
+{
+    // Paragraphs, and the frame marks a pasted table leaves.
+    return c.unicode() == kParagraph || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1;
+}
+
+}  // namespace
+
+RichTextBox::RichTextBox(QObject* parent) : QObject(parent)
 {
     document_.setUndoRedoEnabled(false);
-    connect(&document_, &QTextDocument::contentsChanged, this, [this] {
-        cacheValid_ = false;
-        emit changed();
-    });
-}
-
-void RichTextBox::SetCursor(const QTextCursor& cursor)
-{
-    cursor_ = cursor;
-    emit selectionChanged();
-}
-
-QString RichTextBox::Text() const
-{
-    if (!cacheValid_) {
-        // The raw text keeps non-breaking spaces (the plain text turns them into blanks); its
-        // paragraph separators are the line breaks.
-        cache_ = document_.toRawText();
-        cache_.replace(QChar::ParagraphSeparator, crlf_ ? QStringLiteral("\r\n") : QStringLiteral("\n"));
-        cacheValid_ = true;
-    }
-    return cache_;
+    // A document reports its changes only once it has a layout.
+    document_.documentLayout();
+    connect(&document_, &QTextDocument::contentsChange, this, &RichTextBox::OnDocumentChange);
+    connect(&document_, &QTextDocument::contentsChanged, this, &RichTextBox::OnDocumentChanged);
 }
 
 void RichTextBox::SetText(const QString& text)
 {
-    crlf_ = text.contains(QLatin1String("\r\n"));
-    QString plain = text;
-    if (crlf_)
-        plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    document_.setPlainText(plain);
-    cursor_ = QTextCursor(&document_);
-    cacheValid_ = false;
+    text_ = text;
+    map_.Reset(text_);
+    documentStale_ = true;
+    typingFormat_.reset();
+    anchor_ = position_ = 0;
+    if (shown_)
+        EnsureDocument();
+    emit changed();
     emit selectionChanged();
 }
 
-int RichTextBox::ToDocPosition(int offset) const
+void RichTextBox::EnsureDocument()
 {
-    if (offset <= 0)
-        return 0;
-    if (!crlf_)
-        return qMin(offset, document_.characterCount() - 1);
-    // Each block before the offset holds one CR LF, which the document counts as one character.
-    int lo = 0;
-    int hi = document_.blockCount() - 1;
-    while (lo < hi) {
-        const int mid = (lo + hi + 1) / 2;
-        const int blockOffset = document_.findBlockByNumber(mid).position() + mid;
-        if (blockOffset <= offset)
-            lo = mid;
-        else
-            hi = mid - 1;
+    if (!documentStale_)
+        return;
+    // A rebuilt document holds no colours, as a text set anew holds none.
+    ++applying_;
+    document_.setPlainText(DisplayOf(text_));
+    --applying_;
+    documentStale_ = false;
+}
+
+QTextDocument& RichTextBox::Document()
+{
+    EnsureDocument();
+    return document_;
+}
+
+void RichTextBox::SetShown(bool shown)
+{
+    shown_ = shown;
+    if (shown_ && documentStale_) {
+        EnsureDocument();
+        emit selectionChanged();
     }
-    const QTextBlock block = document_.findBlockByNumber(lo);
-    const int within = qMin(offset - (block.position() + lo), block.length() - 1);
-    return block.position() + qMax(0, within);
 }
 
-int RichTextBox::ToOffset(int position) const
+void RichTextBox::SetSelection(int anchor, int position)
 {
-    if (!crlf_)
-        return position;
-    return position + document_.findBlock(position).blockNumber();
-}
-
-int RichTextBox::SelStart() const
-{
-    return ToOffset(cursor_.selectionStart());
+    const int length = Length();
+    anchor = qBound(0, anchor, length);
+    position = qBound(0, position, length);
+    if (anchor != anchor_ || position != position_)
+        typingFormat_.reset();
+    anchor_ = anchor;
+    position_ = position;
+    emit selectionChanged();
 }
 
 void RichTextBox::SetSelStart(int start)
 {
-    cursor_.setPosition(ToDocPosition(start));
-    emit selectionChanged();
-}
-
-int RichTextBox::SelLength() const
-{
-    return ToOffset(cursor_.selectionEnd()) - ToOffset(cursor_.selectionStart());
+    SetSelection(start, start);
 }
 
 void RichTextBox::SetSelLength(int length)
 {
-    const int start = SelStart();
-    Select(start, length);
+    Select(SelStart(), length);
 }
 
 void RichTextBox::Select(int start, int length)
 {
-    cursor_.setPosition(ToDocPosition(start));
-    cursor_.setPosition(ToDocPosition(start + qMax(0, length)), QTextCursor::KeepAnchor);
-    emit selectionChanged();
-}
-
-QString RichTextBox::SelText() const
-{
-    QString text = cursor_.selectedText();
-    text.replace(QChar::ParagraphSeparator, crlf_ ? QStringLiteral("\r\n") : QStringLiteral("\n"));
-    return text;
+    start = qBound(0, start, Length());
+    SetSelection(start, start + qMax(0, length));
 }
 
 void RichTextBox::SetSelText(const QString& text)
 {
-    QString plain = text;
-    if (crlf_)
-        plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    else if (plain.contains(QLatin1String("\r\n")) && document_.isEmpty()) {
-        crlf_ = true;
-        plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    }
-    cursor_.insertText(plain);
-    emit selectionChanged();
+    const int start = SelStart();
+    ReplaceText(start, start + SelLength(), text);
+    typingFormat_.reset();
+    SetSelection(start + static_cast<int>(text.size()), start + static_cast<int>(text.size()));
+    emit changed();
 }
 
-QString RichTextBox::SelFormatted() const
+void RichTextBox::ReplaceText(int start, int end, const QString& with)
 {
-    return cursor_.selection().toHtml();
+    if (!documentStale_) {
+        // The span shown anew takes in a CR before it and an LF after it, so that a pair split
+        // or joined by the change is shown as the text now holds it.
+        const int from = start > 0 && text_[start - 1] == u'\r' ? start - 1 : start;
+        const int to = end < Length() && text_[end] == u'\n' ? end + 1 : end;
+        const QString span = text_.mid(from, start - from) + with + text_.mid(end, to - end);
+        QTextCursor cursor(&document_);
+        cursor.setPosition(map_.ToDocument(from));
+        cursor.setPosition(map_.ToDocument(to), QTextCursor::KeepAnchor);
+        ++applying_;
+        if (typingFormat_)
+            cursor.insertText(DisplayOf(span), *typingFormat_);
+        else
+            cursor.insertText(DisplayOf(span));
+        --applying_;
+    }
+    text_.replace(start, end - start, with);
+    map_.Replace(text_, start, end - start, static_cast<int>(with.size()));
+}
+
+QString RichTextBox::DocumentSlice(int position, int length) const
+{
+    QTextCursor cursor(const_cast<QTextDocument*>(&document_));
+    cursor.setPosition(position);
+    cursor.setPosition(position + length, QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+}
+
+QString RichTextBox::TypedText(QStringView shown, int start, int end) const
+{
+    // A paragraph typed into the text becomes its own kind of line break, except where that
+    // would pair with a CR before it or an LF after it.
+    const QString lineBreak = LineBreakOf(text_);
+    QString typed;
+    typed.reserve(shown.size());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (!IsSeparator(shown[i])) {
+            typed += shown[i];
+            continue;
+        }
+        const bool pairsBefore = typed.isEmpty() && start > 0 && text_[start - 1] == u'\r' && lineBreak == u"\n";
+        const bool pairsAfter = i + 1 == shown.size() && end < Length() && text_[end] == u'\n' && lineBreak == u"\r";
+        typed += pairsBefore || pairsAfter ? QStringLiteral("\r\n") : lineBreak;
+    }
+    return typed;
+}
+
+void RichTextBox::OnDocumentChange(int position, int removed, int added)
+{
+    if (applying_)
+        return;
+    documentEdited_ = true;
+    // The document may report more than changed (a change of colours reports its characters
+    // as removed and added again, a rebuild may count its closing separator): what it reports
+    // is compared with what it showed, and only the characters that differ are the user's.
+    const int oldLength = map_.DocumentLength(Length());
+    const int newLength = document_.characterCount() - 1;
+    position = qBound(0, position, oldLength);
+    removed = qMin(removed, oldLength - position);
+    added = qMin(added, newLength - position);
+    if (newLength - oldLength != added - removed) {
+        position = 0;
+        removed = oldLength;
+        added = newLength;
+    }
+    const QString now = DocumentSlice(position, added);
+    const int spanStart = map_.ToText(position);
+    const QString was = DisplayOf(QStringView(text_).sliced(spanStart, map_.ToText(position + removed) - spanStart));
+    qsizetype prefix = 0;
+    while (prefix < was.size() && prefix < now.size() && was[prefix] == now[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < was.size() - prefix && suffix < now.size() - prefix
+           && was[was.size() - 1 - suffix] == now[now.size() - 1 - suffix])
+        ++suffix;
+    if (prefix == was.size() && prefix == now.size())
+        return;  // colours only
+    const int from = map_.ToText(position + static_cast<int>(prefix));
+    const int to = map_.ToText(position + removed - static_cast<int>(suffix));
+    const QString typed = TypedText(QStringView(now).sliced(prefix, now.size() - prefix - suffix), from, to);
+    text_.replace(from, to - from, typed);
+    map_.Replace(text_, from, to - from, static_cast<int>(typed.size()));
+    // Deleting what stood between a CR and an LF makes them one line break, which the document
+    // still shows as two: one of them goes once the document has finished this change.
+    if (typed.isEmpty() && from > 0 && from < Length() && text_[from - 1] == u'\r' && text_[from] == u'\n')
+        joinedBreakAt_ = position + static_cast<int>(prefix);
+}
+
+void RichTextBox::OnDocumentChanged()
+{
+    if (applying_)
+        return;
+    if (joinedBreakAt_ >= 0) {
+        QTextCursor cursor(&document_);
+        cursor.setPosition(joinedBreakAt_);
+        cursor.setPosition(joinedBreakAt_ + 1, QTextCursor::KeepAnchor);
+        joinedBreakAt_ = -1;
+        ++applying_;
+        cursor.removeSelectedText();
+        --applying_;
+    }
+    if (documentEdited_) {
+        documentEdited_ = false;
+        emit changed();
+    }
+}
+
+QTextCursor RichTextBox::DocumentCursor()
+{
+    EnsureDocument();
+    QTextCursor cursor(&document_);
+    cursor.setPosition(map_.ToDocument(anchor_));
+    cursor.setPosition(map_.ToDocument(position_), QTextCursor::KeepAnchor);
+    if (typingFormat_ && anchor_ == position_)
+        cursor.setCharFormat(*typingFormat_);
+    return cursor;
+}
+
+void RichTextBox::SetDocumentSelection(int anchor, int position)
+{
+    if (applying_)
+        return;
+    SetSelection(map_.ToText(anchor), map_.ToText(position));
+}
+
+QString RichTextBox::SelFormatted()
+{
+    return DocumentCursor().selection().toHtml();
 }
 
 void RichTextBox::SetSelFormatted(const QString& formatted)
 {
-    cursor_.insertFragment(QTextDocumentFragment::fromHtml(formatted));
-    emit selectionChanged();
+    QTextCursor cursor = DocumentCursor();
+    cursor.insertFragment(QTextDocumentFragment::fromHtml(formatted));
+    const int end = map_.ToText(cursor.position());
+    SetSelection(end, end);
 }
 
-QString RichTextBox::TextFormatted() const
+QString RichTextBox::TextFormatted()
 {
-    return document_.toHtml();
+    return Document().toHtml();
 }
 
 void RichTextBox::SetTextFormatted(const QString& formatted)
 {
-    document_.setHtml(formatted);
-    cursor_ = QTextCursor(&document_);
-    emit selectionChanged();
+    Document().setHtml(formatted);
+    SetSelection(0, 0);
 }
 
 void RichTextBox::SetSelColor(quint32 color)
 {
     QTextCharFormat format;
     format.setForeground(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
-    cursor_.mergeCharFormat(format);
+    QTextCursor cursor = DocumentCursor();
+    if (cursor.hasSelection()) {
+        cursor.mergeCharFormat(format);
+        return;
+    }
+    QTextCharFormat typing = cursor.charFormat();
+    typing.merge(format);
+    typingFormat_ = typing;
+    emit selectionChanged();
 }
 
-quint32 RichTextBox::ColorAt(int offset) const
+quint32 RichTextBox::ColorAt(int offset)
 {
-    QTextCursor probe(const_cast<QTextDocument*>(&document_));
-    probe.setPosition(ToDocPosition(offset) + 1);
+    QTextCursor probe(&Document());
+    probe.setPosition(qMin(map_.ToDocument(offset) + 1, document_.characterCount() - 1));
     const QColor c = probe.charFormat().foreground().color();
     return static_cast<quint32>(c.red()) | (static_cast<quint32>(c.green()) << 8) | (static_cast<quint32>(c.blue()) << 16);
 }
 
 int RichTextBox::Find(const QString& text, int start, int end)
 {
-    const QString whole = Text();
-    const int limit = end < 0 ? static_cast<int>(whole.size()) : qMin(end, static_cast<int>(whole.size()));
+    const int limit = end < 0 ? Length() : qMin(end, Length());
     if (text.isEmpty() || start < 0)
         return -1;
-    const qsizetype at = whole.indexOf(text, start, Qt::CaseInsensitive);
+    const qsizetype at = text_.indexOf(text, start, Qt::CaseInsensitive);
     if (at < 0 || at + text.size() > limit)
         return -1;
     Select(static_cast<int>(at), static_cast<int>(text.size()));

@@ -1,50 +1,61 @@
 #pragma once
 // A rich-text box as the procedures use it: whole text, selection (start counted from 0,
-// length, text), formatted text, selection colour, find, focus and a change event, over a
-// QTextDocument that a QTextEdit can show. The document holds one block per line; the box
-// remembers whether its text came with CR LF line breaks and gives the text back (and counts
-// offsets) in that form, so a template's bytes survive the trip through the box.
+// length, text), formatted text, selection colour, find, focus and a change event.
+//
+// The text is the truth: a QString holding every character and line break exactly as given
+// (CR LF, lone CR or lone LF, in any mix), which the scanner, Make HTML, saving and the headless
+// commands read. A QTextDocument only shows it, for a QTextEdit: it is brought up to date when
+// something needs it (a view shows the box, or colours are asked for), so a box nobody looks at
+// costs no document work. An edit made in the document (typing, a pasted or formatted fragment)
+// changes only the characters that differ; colours change no character. Offsets count a CR LF
+// as two characters.
+#include "text/BoxText.h"
+
 #include <QObject>
 #include <QString>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <optional>
 
 class RichTextBox : public QObject {
     Q_OBJECT
 public:
     explicit RichTextBox(QObject* parent = nullptr);
 
-    QTextDocument& document() { return document_; }
-    const QTextCursor& cursor() const { return cursor_; }
-    // The view reports the user's selection through this.
-    void SetCursor(const QTextCursor& cursor);
-
-    QString Text() const;
+    QString Text() const { return text_; }
     void SetText(const QString& text);
-    int Length() const { return static_cast<int>(Text().size()); }
+    int Length() const { return static_cast<int>(text_.size()); }
 
-    int SelStart() const;
+    int SelStart() const { return qMin(anchor_, position_); }
     void SetSelStart(int start);
-    int SelLength() const;
+    int SelLength() const { return qAbs(position_ - anchor_); }
     void SetSelLength(int length);
-    QString SelText() const;
+    QString SelText() const { return text_.mid(SelStart(), SelLength()); }
     void SetSelText(const QString& text);
     void Select(int start, int length);
 
     // Formatted text keeps the colours (an HTML fragment of the document).
-    QString SelFormatted() const;
+    QString SelFormatted();
     void SetSelFormatted(const QString& formatted);
-    QString TextFormatted() const;
+    QString TextFormatted();
     void SetTextFormatted(const QString& formatted);
     // Colours the selection (0x00BBGGRR), or the text typed next when nothing is selected.
     void SetSelColor(quint32 color);
-    quint32 ColorAt(int offset) const;
+    quint32 ColorAt(int offset);
 
     // Case-insensitive search of text from start to end (offsets from 0); selects the match.
     int Find(const QString& text, int start, int end);
 
     void SetFocus() { emit focusRequested(); }
-    bool usesCrLf() const { return crlf_; }
+
+    // For the view that shows the box: the document, up to date; whether the view is shown
+    // (a shown box keeps its document up to date at once); the selection as a cursor in the
+    // document; and the user's selection in document positions.
+    QTextDocument& Document();
+    void SetShown(bool shown);
+    QTextCursor DocumentCursor();
+    void SetDocumentSelection(int anchor, int position);
 
 signals:
     void changed();
@@ -52,12 +63,24 @@ signals:
     void focusRequested();
 
 private:
-    int ToDocPosition(int offset) const;
-    int ToOffset(int position) const;
+    void EnsureDocument();
+    void SetSelection(int anchor, int position);
+    // Replaces text[start, end) and shows the change in the document when it is up to date.
+    void ReplaceText(int start, int end, const QString& with);
+    void OnDocumentChange(int position, int removed, int added);
+    void OnDocumentChanged();
+    QString DocumentSlice(int position, int length) const;
+    QString TypedText(QStringView shown, int start, int end) const;
 
+    QString text_;
+    DocumentMap map_;
+    int anchor_ = 0;
+    int position_ = 0;
     QTextDocument document_;
-    QTextCursor cursor_;
-    bool crlf_ = false;
-    mutable QString cache_;
-    mutable bool cacheValid_ = false;
+    bool documentStale_ = false;
+    bool shown_ = false;
+    int applying_ = 0;             // the box itself is changing the document
+    bool documentEdited_ = false;  // the document changed since the last change event
+    int joinedBreakAt_ = -1;       // a document separator to remove: its CR and LF became a pair
+    std::optional<QTextCharFormat> typingFormat_;
 };

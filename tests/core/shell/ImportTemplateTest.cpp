@@ -195,6 +195,19 @@ TEST(ImportTemplate, OversizedTemplatesAreRefusedWithTheirReports)
     EXPECT_FALSE(many.form().ImportRunning);
 }
 
+TEST(ImportTemplate, ALineFeedCountsAsTheOneByteItIs)
+{
+    // 60,002 bytes; counted with CR LF line breaks they would be over the 64K limit.
+    QByteArray bytes = "[VarKit Name=x]\r\n";
+    while (bytes.size() < 60000)
+        bytes += "<p>ab</p>\n";
+    FormFixture f;
+    f.Import(bytes);
+    EXPECT_TRUE(f.dialogs().boxes.isEmpty());
+    EXPECT_EQ(f.form().MarkupSize, QString::number(bytes.size()));
+    EXPECT_EQ(f.form().EditSize, QString::number(bytes.size() + 2));
+}
+
 TEST(ImportTemplate, ReloadScansTheMarkupInTheTemplatesOwnEncoding)
 {
     // Read as windows-1252; the markup is then edited to "CAF\u00C9\u00BB", whose windows-1252
