@@ -43,15 +43,9 @@ struct Files : ProgramWindow {
         Click(window->tab(1));
     }
     QString Other() const { return Write(QStringLiteral("other.tpl"), kOtherTemplate); }
-    // What the markup box holds, as a saved file holds it: one text line.
-    QByteArray SavedMarkup() const { return AsTextLine(form.MarkupText.Text()); }
-    QByteArray SavedHtml() const { return AsTextLine(form.HTMLtext.Text()); }
-    // A text as a saved file holds it: followed by a line break unless it ends in one.
-    static QByteArray AsTextLine(const QString& text)
-    {
-        const QByteArray bytes = text.toLatin1();
-        return bytes.endsWith('\n') ? bytes : bytes + "\r\n";
-    }
+    // What the markup and export boxes hold, as a saved file holds it.
+    QByteArray SavedMarkup() const { return form.MarkupText.Text().toLatin1(); }
+    QByteArray SavedHtml() const { return form.HTMLtext.Text().toLatin1(); }
     void ExpectQuestion(int k, const QString& title, const QString& text) const
     {
         ASSERT_GT(dialogs.boxes.size(), k);

@@ -16,13 +16,6 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// What is written for a text: "as one text line", so it ends in a line break, but a text that
-// already ends in one gets no second one (saving twice must not grow the file).
-QString AsTextLine(const QString& text)
-{
-    return text.endsWith(QLatin1Char('\n')) ? text : text + kCrLf;
-}
-
 QString OwnName(const QString& path)
 {
     const QString folder = ExtractDirectory(path);
@@ -189,9 +182,11 @@ bool MenuFileSave_Click(FormState& form, int index)
                     }
                     form.FileName.tag = QStringLiteral("Saving");
                 }
+                // The text is written as it stands, to its last character: a template opened
+                // and saved keeps every byte, its ending included.
                 const QString text = index == 2 ? form.ModifiedTemplate : form.MarkupText.Text();
                 try {
-                    WriteTextFile(path, AsTextLine(text), form.TemplateEncoding);
+                    WriteTextFile(path, text, form.TemplateEncoding);
                 } catch (const AppError& error) {
                     if (error.number() == ErrorNumber::PermissionDenied) {
                         form.dialogs().Message(QStringLiteral("File Error"),
@@ -239,7 +234,7 @@ bool MenuFileSaveWeb_Click(FormState& form)
             form.FileName.tag = QStringLiteral("Saving");
             form.FileName.text = path;
             try {
-                WriteTextFile(path, AsTextLine(form.HTMLtext.Text()), form.TemplateEncoding);
+                WriteTextFile(path, form.HTMLtext.Text(), form.TemplateEncoding);
             } catch (const AppError&) {
                 form.dialogs().Message(QStringLiteral("File Error"), QStringLiteral("File Save Error. ") + kCrLf + path,
                                        MsgButtons::Ok, MsgIcon::Exclamation);

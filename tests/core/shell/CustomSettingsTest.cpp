@@ -442,7 +442,7 @@ TEST(AdvancedSettings, SaveAndReloadAsksBeforeReplacingUnsavedWork)
     s.dialogs().answers = {MsgAnswer::Yes, MsgAnswer::Yes};
     AdvButton_Click(s.form(), 1);
     EXPECT_EQ(s.dialogs().Titles(), (QStringList{QStringLiteral("Default Splash Image"), QStringLiteral("Template File")}));
-    EXPECT_EQ(s.Read(mine), "<p>[VarKit Item=Mine, edited]</p>\r\n");
+    EXPECT_EQ(s.Read(mine), "<p>[VarKit Item=Mine, edited]</p>");
     EXPECT_EQ(s.form().FileName.text, s.form().ProgramFolder + QStringLiteral("templates\\a.tpl"));
     EXPECT_EQ(s.screen().Field(1).DataField.text, QStringLiteral("Lamp"));
     EXPECT_FALSE(s.form().TemplateChanged);

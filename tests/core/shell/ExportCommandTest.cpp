@@ -136,3 +136,25 @@ TEST(ExportCommand, ATotalOfAValueThatIsNotANumberIsReported)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.err.contains("Missing Value: A field that expected a number is set to zero")) << run.err.constData();
 }
+
+TEST(ExportCommand, EveryLineBreakMixPassesThroughByteForByte)
+{
+    const QByteArray ending = "\r\n\r\n<!-- [ VarKit assisted ] -->\r\n\r\n";
+    const QList<QByteArray> pages = {
+        "<p>a</p>\r<p>b</p>\r",
+        "<p>a</p>\r\r\n<p>b</p>",
+        "<p>a</p>\r\n<p>b</p>\n<p>c</p>\r\n",
+        "<html>\n<p>[VarKit Name=x]</p>\n</html>\n",
+        "<meta charset=utf-8>\xE2\x80\xA9|\xEF\xB7\x90|\xEF\xB7\x91|\n\r",
+    };
+    for (const QByteArray& page : pages) {
+        SCOPED_TRACE(page.toHex().toStdString());
+        Folder f;
+        const QString tpl = f.Write(QStringLiteral("page.htm"), page);
+        const ProgramRun run = RunVarkit({QStringLiteral("--export"), f.Path(QStringLiteral("out.htm")), tpl});
+        ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+        QByteArray expected = page;
+        expected.replace("[VarKit Name=x]", "x");
+        EXPECT_EQ(f.Read(QStringLiteral("out.htm")), expected + ending);
+    }
+}

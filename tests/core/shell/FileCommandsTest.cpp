@@ -80,13 +80,33 @@ TEST(FileCommands, SavingWritesTheMarkupOnceAndClearsTheFlag)
     f.form().MarkupText.SetText(QStringLiteral("<p>[VarKit Item=Lamp]</p>\r\n<p>more</p>"));
     EXPECT_TRUE(f.form().TemplateChanged);
     ASSERT_TRUE(MenuFileSave_Click(f.form(), 0));
-    EXPECT_EQ(f.Read(f.path), QByteArray("<p>[VarKit Item=Lamp]</p>\r\n<p>more</p>\r\n"));
+    EXPECT_EQ(f.Read(f.path), QByteArray("<p>[VarKit Item=Lamp]</p>\r\n<p>more</p>"));
     EXPECT_FALSE(f.form().TemplateChanged);
-    EXPECT_EQ(f.form().FileSize, QStringLiteral("40"));
+    EXPECT_EQ(f.form().FileSize, QStringLiteral("38"));
     FetchTemplate(f.form());
     ASSERT_TRUE(MenuFileSave_Click(f.form(), 0));
-    EXPECT_EQ(f.Read(f.path).size(), 40);  // a second save does not grow the file
+    EXPECT_EQ(f.Read(f.path).size(), 38);  // a second save does not grow the file
     EXPECT_TRUE(f.dialogs().boxes.isEmpty());
+}
+
+TEST(FileCommands, OpeningAndSavingATemplateKeepsEveryByte)
+{
+    const QList<QByteArray> templates = {
+        "<p>[VarKit A=1]</p>\r<p>b</p>",
+        "<p>a</p>\r\r\n<p>[VarKit A=1]</p>\r\n",
+        "<p>a</p>\r\n<p>b</p>\n<p>c</p>\n\r",
+        "<p>\n[VarKit A=1]\n</p>\n",
+        "\xEF\xBB\xBF\xEF\xBB\xBF<p>\xE2\x80\xA9\xEF\xB7\x90</p>",
+        "<meta charset=euc-kr>\xC7\xD1\r\n",
+        "caf\xE9 \x80 no line break at the end",
+    };
+    for (const QByteArray& bytes : templates) {
+        SCOPED_TRACE(bytes.toHex().toStdString());
+        FormFixture f;
+        f.Import(bytes, QStringLiteral("kept.tpl"));
+        ASSERT_TRUE(MenuFileSave_Click(f.form(), 0));
+        EXPECT_EQ(ReadTestFile(f.form().FileName.text), bytes);
+    }
 }
 
 TEST(FileCommands, SaveAsCancelledLeavesTheFlagAndMarksTheTag)
@@ -116,7 +136,7 @@ TEST(FileCommands, AProtectedTemplateAsksForAnotherName)
     EXPECT_EQ(f.dialogs().boxes[0].title, QStringLiteral("File Error"));
     EXPECT_EQ(f.dialogs().boxes[0].text, QStringLiteral("Existing template may be protected. \r\nChoose a new file name. "));
     EXPECT_EQ(f.dialogs().boxes[1].kind, QStringLiteral("file"));
-    EXPECT_EQ(f.Read(f.folder() + QStringLiteral("other.tpl")), QByteArray("changed\r\n"));
+    EXPECT_EQ(f.Read(f.folder() + QStringLiteral("other.tpl")), QByteArray("changed"));
     EXPECT_EQ(f.Read(protectedPath), QByteArray("<p>[VarKit Item=Lamp]</p>\r\n"));
     EXPECT_EQ(f.form().FileName.text, f.folder() + QStringLiteral("other.tpl"));
 
@@ -135,7 +155,7 @@ TEST(FileCommands, SavingTheExportKeepsTheTemplatePath)
     f.form().HTMLtext.SetText(QStringLiteral("<p>Lamp</p>"));
     f.AnswerFile(f.folder() + QStringLiteral("page"), 1);
     ASSERT_TRUE(MenuFileSaveWeb_Click(f.form()));
-    EXPECT_EQ(f.Read(f.folder() + QStringLiteral("page.htm")), QByteArray("<p>Lamp</p>\r\n"));
+    EXPECT_EQ(f.Read(f.folder() + QStringLiteral("page.htm")), QByteArray("<p>Lamp</p>"));
     EXPECT_EQ(f.form().FileName.text, f.path);
     EXPECT_FALSE(f.form().ExportChanged);
     EXPECT_EQ(f.dialogs().boxes.last().fileRequest.fileName, f.path);
@@ -283,13 +303,13 @@ TEST(FileCommands, FileSizeIsShownForAPathInWindowsForm)
     f.form().MarkupText.SetText(QStringLiteral("<p>[VarKit Item=Mug]</p>"));
     ASSERT_TRUE(MenuFileSave_Click(f.form(), 0));
     const QByteArray written = f.Read(f.folder() + QStringLiteral("templates/Start_Here.TPL"));
-    EXPECT_EQ(written, "<p>[VarKit Item=Mug]</p>\r\n");
+    EXPECT_EQ(written, "<p>[VarKit Item=Mug]</p>");
     EXPECT_EQ(f.form().FileSize, QString::number(written.size()));
 
     f.form().HTMLtext.SetText(QStringLiteral("<p>Mug</p>"));
     f.AnswerFile(f.folder() + QStringLiteral("out\\page.htm"), 1);
     QDir().mkpath(f.folder() + QStringLiteral("out"));
     ASSERT_TRUE(MenuFileSaveWeb_Click(f.form()));
-    EXPECT_EQ(f.Read(f.folder() + QStringLiteral("out/page.htm")), "<p>Mug</p>\r\n");
-    EXPECT_EQ(f.form().FileSize, QStringLiteral("12"));
+    EXPECT_EQ(f.Read(f.folder() + QStringLiteral("out/page.htm")), "<p>Mug</p>");
+    EXPECT_EQ(f.form().FileSize, QStringLiteral("10"));
 }
