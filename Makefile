@@ -1,12 +1,15 @@
 # VarKit: `make run` builds and starts the program, `make test` builds and runs every test.
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+# xdg-utils opens the preview and links in the desktop's programs; shared-mime-info and
+# desktop-file-utils bring the file-type and desktop-entry tools the .tpl association uses.
 PACKAGES := cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev \
-            xvfb xauth imagemagick
+            xvfb xauth imagemagick xdg-utils shared-mime-info desktop-file-utils
+PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench asan-test clean
+.PHONY: deps configure build run test bench asan-test install clean
 
 # Installs only the Debian packages that are missing; a no-op when all are there.
 deps:
@@ -42,6 +45,11 @@ asan-test: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/.ci/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# Installs the program, its program folder (PREFIX/share/varkit), desktop entry, file type,
+# icons, metadata and manual page below PREFIX.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
