@@ -24,7 +24,7 @@ struct Session {
     FormState form{dialogs, shell, clipboard};
     Session()
     {
-        form.SetProgramFolder(dir.path());
+        form.folders = ProgramFolders(dir.path(), UserHomes{});
         SetScreen(form, Screen::Edit);
         form.FileName.text = WriteBenchTemplate(dir.path());
         FetchTemplate(form);

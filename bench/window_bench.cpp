@@ -93,7 +93,7 @@ void ImportBenchTemplateInWindow(benchmark::State& state)
     QtClipboard clipboard;
     FormState form(dialogs, shell, clipboard);
     MainWindow window(form);
-    form.SetProgramFolder(dir.path());
+    form.folders = ProgramFolders(dir.path(), UserHomes{});
     window.show();
     Settle();
     form.FileName.text = WriteBenchTemplate(dir.path());

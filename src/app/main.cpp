@@ -1,5 +1,6 @@
 // The varkit executable: the window, or one of the headless command-line tools.
-#include "platform/Paths.h"
+#include "platform/FreedesktopAssociation.h"
+#include "platform/ProgramFolders.h"
 #include "shell/ExportCommand.h"
 #include "shell/HeadlessCommands.h"
 #include "ui/RunWindow.h"
@@ -18,13 +19,15 @@ const char* const kHelp =
     "       varkit --fields TEMPLATE\n"
     "       varkit --export OUT TEMPLATE [--set PROMPT=VALUE]... [--set @N=VALUE]...\n"
     "                                    [--include NAME=yes|no]... [--include @N=yes|no]...\n"
-    "       varkit --help | --version\n"
+    "       varkit -h | --help | -V | --version\n"
     "\n"
     "VarKit is a data-entry tool for HTML templates: it reads the VarKit tags of a\n"
     "template, builds a form from them and merges the values into the finished page.\n"
     "\n"
     "  TEMPLATE          open this template (.tpl, .htm, .html or .txt) in the window\n"
-    "  i, d              register the .tpl file association and quit\n"
+    "  i, d              make VarKit the program that opens .tpl files for this user\n"
+    "                    (file type, desktop entry, icons, default application) and\n"
+    "                    quit; needs no display\n"
     "  --fields TEMPLATE import the template without a window and print its encoding,\n"
     "                    fields, section checkboxes and template segments as JSON on\n"
     "                    standard output; messages go to standard error as TITLE:\n"
@@ -43,13 +46,38 @@ const char* const kHelp =
     "                    A PROMPT, NAME or number that matches nothing, a malformed\n"
     "                    option, an unreadable template or an unwritable OUT: a message\n"
     "                    on standard error, exit status 2, and OUT is left as it was.\n"
-    "  --help            show this text and quit\n"
-    "  --version         show the version and quit\n"
+    "  -h, --help        show this text and quit\n"
+    "  -V, --version     show the version and quit\n"
     "\n"
-    "Exit status: 0 on success, 2 when a template cannot be read or the arguments are wrong.\n";
+    "Files: the shipped templates, backgrounds and help page are read from the program\n"
+    "folder (PREFIX/share/varkit when installed); what VarKit writes for you goes to\n"
+    "$XDG_DATA_HOME/varkit (looked in first) and the settings to\n"
+    "$XDG_CONFIG_HOME/varkit/varkit.ini.\n"
+    "\n"
+    "Exit status: 0 on success, 2 when a template cannot be read, the arguments are\n"
+    "wrong or the window has no display.\n"
+    "\n"
+#ifdef VARKIT_BUG_REPORT_URL
+    "Report problems at <" VARKIT_BUG_REPORT_URL ">.\n";
+#else
+    "Report problems to the VarKit project's issue tracker, with the output of\n"
+    "'varkit --version' and the template that shows the problem.\n";
+#endif
+
+const char* const kVersion =
+    "varkit (VarKit) " VARKIT_VERSION_TEXT "\n"
+    "Copyright (C) 2026 the VarKit developers.\n"
+    "License MIT: <https://opensource.org/licenses/MIT>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
+bool Is(const char* argument, const char* shortForm, const char* longForm)
+{
+    return std::strcmp(argument, shortForm) == 0 || std::strcmp(argument, longForm) == 0;
+}
 
 // Headless tools need fonts and pictures but no screen.
-int RunHeadless(int argc, char** argv, const std::function<int(const QString&)>& command)
+int RunHeadless(int argc, char** argv, const std::function<int(const ProgramFolders&)>& command)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -61,7 +89,8 @@ int RunHeadless(int argc, char** argv, const std::function<int(const QString&)>&
         }
     });
     QGuiApplication app(argc, argv);
-    return command(LongPathName(QCoreApplication::applicationDirPath()));
+    return command(ProgramFolders(ProgramFolderOf(QCoreApplication::applicationDirPath()),
+                                  UserHomesFrom(QProcessEnvironment::systemEnvironment())));
 }
 
 }  // namespace
@@ -69,14 +98,20 @@ int RunHeadless(int argc, char** argv, const std::function<int(const QString&)>&
 int main(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) {
+        if (Is(argv[i], "-h", "--help")) {
             std::fputs(kHelp, stdout);
             return 0;
         }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("VarKit %s\n", VARKIT_VERSION_TEXT);
+        if (Is(argv[i], "-V", "--version")) {
+            std::fputs(kVersion, stdout);
             return 0;
         }
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "i") == 0 || std::strcmp(argv[1], "d") == 0)) {
+        return RunHeadless(argc, argv, [](const ProgramFolders& folders) {
+            FreedesktopAssociation association(UserHomesFrom(QProcessEnvironment::systemEnvironment()));
+            return RunAssociateCommand(folders, QCoreApplication::applicationFilePath(), association);
+        });
     }
     if (argc >= 2 && std::strcmp(argv[1], "--fields") == 0) {
         if (argc != 3) {
@@ -84,15 +119,15 @@ int main(int argc, char** argv)
             return 2;
         }
         const QString templatePath = QString::fromLocal8Bit(argv[2]);
-        return RunHeadless(argc, argv, [&](const QString& folder) { return RunFieldsCommand(folder, templatePath); });
+        return RunHeadless(argc, argv, [&](const ProgramFolders& folders) { return RunFieldsCommand(folders, templatePath); });
     }
     if (argc >= 2 && std::strcmp(argv[1], "--export") == 0) {
         QStringList arguments;
         for (int i = 2; i < argc; ++i)
             arguments << QString::fromLocal8Bit(argv[i]);
-        return RunHeadless(argc, argv, [&](const QString& folder) { return RunExportCommand(folder, arguments); });
+        return RunHeadless(argc, argv, [&](const ProgramFolders& folders) { return RunExportCommand(folders, arguments); });
     }
-    if (argc >= 2 && std::strncmp(argv[1], "--", 2) == 0) {
+    if (argc >= 2 && argv[1][0] == '-' && argv[1][1] != '\0') {
         std::fprintf(stderr, "varkit: unknown option %s (see varkit --help)\n", argv[1]);
         return 2;
     }

@@ -2,6 +2,7 @@
 
 #include "shell/AdvancedSettings.h"
 #include "shell/FormState.h"
+#include "shell/TplAssociation.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -75,9 +76,11 @@ AdvancedSettingsPanel::AdvancedSettingsPanel(FormState& form, QWidget* parent) :
         AdvSettingsLockButton_Click(form_);
         Sync();
     });
-    // The .tpl association is not offered yet: the button shows its caption and tip and a
-    // click changes nothing.
     associate_ = MakeButton(state.associateCaption, T::AssociateTip, this, "AdvSettingsAssociate");
+    connect(associate_, &QPushButton::clicked, this, [this] {
+        AdvSettingsAssociate_Click(form_);
+        Sync();
+    });
     browse_ = MakeButton(T::Browse, T::BrowseTip, this, "AdvSettingsBrowse");
     connect(browse_, &QPushButton::clicked, this, [this] { AdvSettingsBrowse_Click(form_); });
 

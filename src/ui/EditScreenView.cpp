@@ -261,11 +261,11 @@ QPixmap EditScreenView::MarkPixmap(bool selected)
         return cached;
     const qreal ratio = devicePixelRatioF();
     const QSize size(qMax(1, scale_.X(210)), qMax(1, scale_.Y(210)));
-    const QString file = form_.ProgramFolder + (selected ? QStringLiteral("icons/option-selected.png")
-                                                         : QStringLiteral("icons/option-open.png"));
+    const QString file = form_.folders.Find(selected ? QStringLiteral("icons/option-selected.png")
+                                                     : QStringLiteral("icons/option-open.png"));
     QImage image;
-    if (!form_.ProgramFolder.isEmpty() && FileExists(file))
-        image.load(ResolvePath(file));
+    if (FileExists(file))
+        image.load(file);
     if (!image.isNull()) {
         cached = QPixmap::fromImage(image.scaled(size * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     } else {

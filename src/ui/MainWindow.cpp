@@ -11,6 +11,7 @@
 #include "shell/ImportTemplate.h"
 #include "shell/ScreenCommands.h"
 #include "shell/StartUp.h"
+#include "shell/TplAssociation.h"
 #include "shell/WindowLayout.h"
 
 #include <QCheckBox>
@@ -282,11 +283,11 @@ void MainWindow::BuildMenus()
     menuHelpSettings_ = settings;
     connect(settings, &QMenu::aboutToShow, this, [this] {
         MenuHelpSettings_Click(form_);
-        menuHelpSettingsAssoc_->setText(form_.AdvSettings.associateCaption);
-        advSettings_->Sync();
+        SyncFromState();
     });
     menuHelpSettingsAssoc_ = add(settings, QStringLiteral("Link TPL files"), "MenuHelpSettingsAssoc");
     menuHelpSettingsAssoc_->setVisible(false);
+    connect(menuHelpSettingsAssoc_, &QAction::triggered, this, [this] { MenuHelpSettingsAssoc_Click(form_); });
     menuHelpSettingsDes_ = add(settings, QStringLiteral("Create Designer Private Label File ..."), "MenuHelpSettingsDes");
     connect(menuHelpSettingsDes_, &QAction::triggered, this, [this] {
         MenuHelpSettingsDes_Click(form_);
@@ -597,6 +598,7 @@ void MainWindow::SyncFromState()
     findButtons_[1]->setEnabled(f.FindEnabled);
     findButtons_[2]->setEnabled(f.FindEnabled);
     menuHelpSettingsDes_->setEnabled(f.MenuHelpSettingsDes.enabled);
+    menuHelpSettingsAssoc_->setText(f.AdvSettings.associateCaption);
     SyncHelpMenu();
 
     for (size_t k = 0; k < buttons_.size(); ++k) {

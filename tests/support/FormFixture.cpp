@@ -10,7 +10,7 @@
 
 FormFixture::FormFixture() : form_(std::make_unique<FormState>(dialogs_, shell_, clipboard_))
 {
-    form_->SetProgramFolder(folder_.path());
+    form_->folders = TestFolders(folder_.path());
     SetScreen(*form_, Screen::Edit);
 }
 

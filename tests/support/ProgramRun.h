@@ -1,6 +1,7 @@
 #pragma once
-// Runs the built varkit program as a real process.
+// Runs the built varkit program (or an installed copy) as a real process.
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QStringList>
 
 struct ProgramRun {
@@ -9,4 +10,6 @@ struct ProgramRun {
     QByteArray err;
 };
 
-ProgramRun RunVarkit(const QStringList& arguments);
+ProgramRun RunVarkit(const QStringList& arguments,
+                     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+ProgramRun RunProgram(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment);

@@ -82,6 +82,14 @@ QStringList ScriptedDialogs::Titles() const
     return titles;
 }
 
+QStringList ScriptedDialogs::Texts() const
+{
+    QStringList texts;
+    for (const RecordedBox& box : boxes)
+        texts << box.text;
+    return texts;
+}
+
 int ScriptedDialogs::CountTitled(const QString& title) const
 {
     int count = 0;

@@ -35,6 +35,7 @@ public:
     QList<QList<PopupItem>> popupRequests;
 
     QStringList Titles() const;
+    QStringList Texts() const;
     int CountTitled(const QString& title) const;
     const RecordedBox* Last() const { return boxes.isEmpty() ? nullptr : &boxes.last(); }
 };

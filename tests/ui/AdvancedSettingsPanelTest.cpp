@@ -4,8 +4,10 @@
 // the Help menu and title bar that the settings file shapes.
 #include "WindowFixture.h"
 
+#include "platform/FreedesktopAssociation.h"
 #include "shell/AdvancedSettings.h"
 #include "shell/ScreenTag.h"
+#include "shell/TplAssociation.h"
 #include "ui/AdvancedSettingsPanel.h"
 #include "ui/EditScreenView.h"
 
@@ -24,7 +26,8 @@ struct Panel : ProgramWindow {
     using ProgramWindow::ProgramWindow;
 
     AdvancedSettingsPanel* panel() const { return window->advSettings(); }
-    QString IniPath() const { return Folder() + QStringLiteral("varkit.ini"); }
+    // The user's settings file: where Save & Reload writes.
+    QString IniPath() const { return form.folders.SettingsFile(); }
     QByteArray Ini() const { return Read(IniPath()); }
     // "Help > Advanced Settings ... > Create Designer Private Label File ..."
     bool OpenPanel() { return Choose(window->helpSettingsMenu(), QStringLiteral("MenuHelpSettingsDes")); }
@@ -200,7 +203,7 @@ TEST(AdvancedSettingsPanel, SaveAndReloadThroughTheWidgets)
               (QStringList{QStringLiteral("   Shop page"), QStringLiteral("   Guide"), QStringLiteral("-")}));
     EXPECT_EQ(w.window->windowTitle(), QStringLiteral(" VarKit - My Brand"));
     // The start-up template is loaded on the edit screen.
-    EXPECT_EQ(w.window->fileName()->text(), w.Folder() + QStringLiteral("templates\\second.tpl"));
+    EXPECT_EQ(w.window->fileName()->text(), w.Folder() + QStringLiteral("templates/second.tpl"));
     EXPECT_EQ(ScreenOf(w.form), Screen::Edit);
     ASSERT_NE(w.window->editScreen()->fieldBox(1), nullptr);
     EXPECT_EQ(w.window->editScreen()->fieldBox(1)->toPlainText(), QStringLiteral("green"));
@@ -298,8 +301,8 @@ TEST(AdvancedSettingsPanel, MissingSplashImageIsAskedAbout)
     w.Click(p->button(1));
     ASSERT_EQ(w.dialogs.boxes.size(), 1);
     EXPECT_EQ(w.dialogs.boxes[0].title, QStringLiteral("Default Splash Image"));
-    EXPECT_EQ(w.dialogs.boxes[0].text, QStringLiteral("Could not find the image file:\r\n") + w.form.ProgramFolder
-                                           + QStringLiteral("art\\missing.gif\r\n\r\nContinue anyway?"));
+    EXPECT_EQ(w.dialogs.boxes[0].text, QStringLiteral("Could not find the image file:\r\n") + w.form.folders.User()
+                                           + QStringLiteral("art/missing.gif\r\n\r\nContinue anyway?"));
     EXPECT_EQ(w.dialogs.boxes[0].buttons, MsgButtons::YesNoCancel);
     EXPECT_TRUE(p->isVisible());
     EXPECT_EQ(w.Ini(), before);
@@ -398,7 +401,7 @@ TEST(AdvancedSettingsPanel, TickingTheLockIsStoredOnlyBySaveAndReload)
     EXPECT_FALSE(p->isVisible());
 }
 
-TEST(AdvancedSettingsPanel, BrowseOpensTheProgramFolderAndLinkChangesNothing)
+TEST(AdvancedSettingsPanel, BrowseOpensTheUsersVarKitFolder)
 {
     Panel w;
     ASSERT_TRUE(w.Start());
@@ -406,12 +409,32 @@ TEST(AdvancedSettingsPanel, BrowseOpensTheProgramFolderAndLinkChangesNothing)
     ASSERT_TRUE(w.OpenPanel());
     w.Click(w.panel()->browseButton());
     ASSERT_EQ(w.shell.opened.size(), 1);
-    EXPECT_EQ(w.shell.opened[0], w.form.ProgramFolder);
-    w.Click(w.panel()->associateButton());
-    EXPECT_EQ(w.shell.opened.size(), 1);
-    EXPECT_TRUE(w.dialogs.boxes.isEmpty());
+    EXPECT_EQ(w.shell.opened[0], w.form.folders.User());
+    EXPECT_TRUE(QFileInfo(w.form.folders.User()).isDir());
     EXPECT_TRUE(w.panel()->isVisible());
     EXPECT_EQ(w.Ini(), before);
+}
+
+TEST(AdvancedSettingsPanel, LinkAndUnlinkThroughTheButton)
+{
+    Panel w;
+    FreedesktopAssociation association(TestHomes(w.dir.path()), false);
+    w.form.SetAssociation(association);
+    ASSERT_TRUE(w.Start());
+    ASSERT_TRUE(w.OpenPanel());
+    QPushButton* link = w.panel()->associateButton();
+    EXPECT_EQ(link->text(), QStringLiteral("Link TPL Files"));
+
+    w.Click(link);
+    EXPECT_EQ(w.dialogs.Texts(), QStringList{QStringLiteral("TPL Association Added. \r\nTPL files can launch VarKit.")});
+    EXPECT_EQ(link->text(), QStringLiteral("Unlink TPL Files"));
+    EXPECT_EQ(w.Action(QStringLiteral("MenuHelpSettingsAssoc"))->text(), QStringLiteral("Unlink TPL Files"));
+    EXPECT_TRUE(QFileInfo::exists(association.DesktopFile(TplAssociationEntry(w.form))));
+
+    w.Click(link);
+    EXPECT_EQ(w.dialogs.Texts().last(), QStringLiteral("TPL Association Removed. \r\nTPL files won't launch VarKit."));
+    EXPECT_EQ(link->text(), QStringLiteral("Link TPL Files"));
+    EXPECT_FALSE(QFileInfo::exists(association.DesktopFile(TplAssociationEntry(w.form))));
 }
 
 TEST(AdvancedSettingsPanel, OpeningTheSubmenuCaptionsTheAssociation)

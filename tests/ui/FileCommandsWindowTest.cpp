@@ -169,7 +169,7 @@ TEST(FileOpen, WithoutChangesOpensTheChosenTemplate)
     EXPECT_EQ(request.title, QStringLiteral("OPEN Template File"));
     EXPECT_FALSE(request.save);
     EXPECT_EQ(request.filterIndex, 2);
-    EXPECT_EQ(request.folder, w.form.ProgramFolder);
+    EXPECT_EQ(request.folder, w.form.folders.Program());
     EXPECT_EQ(w.window->fileName()->text(), other);
     ASSERT_NE(w.view().fieldBox(1), nullptr);
     EXPECT_EQ(w.view().fieldBox(1)->toPlainText(), QStringLiteral("blue"));

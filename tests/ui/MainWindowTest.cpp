@@ -76,7 +76,7 @@ TEST(MainWindow, StartsOnTheStartupTemplate)
     Window w;
     ASSERT_TRUE(w.Start());
     EXPECT_TRUE(w.window->isVisible());
-    EXPECT_EQ(w.form.FileName.text, w.Folder() + QStringLiteral("templates\\Start_Here.TPL"));
+    EXPECT_EQ(w.form.FileName.text, w.Folder() + QStringLiteral("templates/Start_Here.TPL"));
     EXPECT_EQ(w.window->fileName()->text(), w.form.FileName.text);
     EXPECT_EQ(ScreenOf(w.form), Screen::Edit);
     EXPECT_EQ(w.FrontScreen(), w.window->descFrame());
@@ -506,10 +506,10 @@ TEST(MainWindow, FolderCommandOpensTheAnsweredFolder)
 {
     Window w;
     ASSERT_TRUE(w.Start());
-    w.dialogs.inputs = {std::optional<QString>(w.form.ProgramFolder)};
+    w.dialogs.inputs = {std::optional<QString>(w.form.folders.User())};
     w.window->findChild<QAction*>(QStringLiteral("MenuFileFolder"))->trigger();
     ASSERT_EQ(w.shell.opened.size(), 1);
-    EXPECT_EQ(w.shell.opened[0], w.form.ProgramFolder);
+    EXPECT_EQ(w.shell.opened[0], w.form.folders.User());
 }
 
 TEST(MainWindow, ClosingDeletesTheScratchAndPreviewFiles)

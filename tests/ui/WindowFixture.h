@@ -65,13 +65,15 @@ struct ProgramWindow {
     {
         return ReadTestFile(path, QByteArray());
     }
-    QString StartTemplatePath() const { return Folder() + QStringLiteral("templates\\Start_Here.TPL"); }
+    // As the Template box shows it: native separators.
+    QString StartTemplatePath() const { return Folder() + QStringLiteral("templates/Start_Here.TPL"); }
     QString StartTemplateFile() const { return Folder() + QStringLiteral("templates/Start_Here.TPL"); }
 
     bool Start(const QString& commandLine = QString())
     {
         FormLoadInput input;
         input.executableFolder = dir.path();
+        input.homes = TestHomes(dir.path());
         input.commandLine = commandLine;
         FormLoadHooks hooks;
         hooks.showWindow = [this] {

@@ -10,7 +10,7 @@ namespace {
 
 QImage LoadTile(const TemplateSession& session, const QString& caption)
 {
-    for (const QString& path : session.CandidatePaths(session.BackgroundsFolder, caption)) {
+    for (const QString& path : session.CandidatePaths(kBackgroundsFolder, caption)) {
         if (!FileExists(path))
             continue;
         QImage image(ResolvePath(path));

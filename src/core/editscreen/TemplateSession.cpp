@@ -2,26 +2,23 @@
 
 #include "text/TextUtilities.h"
 
+#include <QDir>
+
 TemplateSession::TemplateSession(Dialogs& dialogs, Shell& shell, Clipboard& clipboard)
-    : dialogs_(dialogs), shell_(shell), clipboard_(clipboard)
+    : dialogs_(dialogs), shell_(shell), clipboard_(clipboard), scratchFolder_(QDir::tempPath() + QStringLiteral("/varkit-XXXXXX"))
 {
+    // Two windows, or a window and a command-line run, never share a scratch file. Without a
+    // temporary folder the paths stay empty and the import reports its failure to write.
+    if (scratchFolder_.isValid()) {
+        WorkFile = scratchFolder_.filePath(QStringLiteral("~varkit.tmp"));
+        PreviewFile = scratchFolder_.filePath(QStringLiteral("~tmpkit.htm"));
+    }
     for (auto* list : {&TemplateSegments, &FieldNames})
         list->resize(kMaxFieldIndex + 1);
 }
 
-QStringList TemplateSession::CandidatePaths(const QString& thirdFolder, const QString& name) const
+QStringList TemplateSession::CandidatePaths(const QString& subFolder, const QString& name) const
 {
-    return {ExtractDirectory(FileName.text) + name, ProgramFolder + name, thirdFolder + name, name};
-}
-
-void TemplateSession::SetProgramFolder(const QString& folder)
-{
-    ProgramFolder = folder;
-    if (!ProgramFolder.isEmpty() && !ProgramFolder.endsWith(QLatin1Char('/')) && !ProgramFolder.endsWith(QLatin1Char('\\')))
-        ProgramFolder += QLatin1Char('/');
-    SettingsFile = ProgramFolder + QStringLiteral("varkit.ini");
-    WorkFile = ProgramFolder + QStringLiteral("~varkit.tmp");
-    PreviewFile = ProgramFolder + QStringLiteral("~tmpkit.htm");
-    BackgroundsFolder = ProgramFolder + QStringLiteral("backgrounds/");
-    TemplatesFolder = ProgramFolder + QStringLiteral("templates/");
+    return QStringList{ExtractDirectory(FileName.text) + name} + folders.Candidates(name) + folders.Candidates(subFolder + name)
+        + QStringList{name};
 }

@@ -2,48 +2,53 @@
 // One template being worked on, without any window: the file it came from (the file-name box),
 // its text on the markup screen with the encoding it was read in, the edit screen built from it
 // with the segments and global names of its tags, the finished HTML, the import flags, the
-// program's paths and the platform services. The core procedures, the headless commands and
+// program's folders, a private temporary folder and the platform services. The core procedures, the headless commands and
 // the window all work on it; the window's own state lies beside it in FormState.
 #include "EditScreen.h"
 #include "TextBoxState.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
+#include "platform/FileAssociation.h"
+#include "platform/ProgramFolders.h"
 #include "platform/Shell.h"
 #include "platform/TextCodec.h"
 #include "text/RichTextBox.h"
 
 #include <QObject>
 #include <QStringList>
+#include <QTemporaryDir>
 
 class TemplateSession : public QObject {
     Q_OBJECT
 public:
     TemplateSession(Dialogs& dialogs, Shell& shell, Clipboard& clipboard);
 
-    // Fixes ProgramFolder (ending in "/") and the paths derived from it.
-    void SetProgramFolder(const QString& folder);
-
     // Where a file a template names (a tile, an include) is looked for, in order: the
-    // template's folder, the program folder, `thirdFolder`, and the name as it stands.
-    QStringList CandidatePaths(const QString& thirdFolder, const QString& name) const;
+    // template's folder, the user's and the program folder, their `subFolder`, and the name as
+    // it stands.
+    QStringList CandidatePaths(const QString& subFolder, const QString& name) const;
 
     Dialogs& dialogs() { return dialogs_; }
     Shell& shell() { return shell_; }
     Clipboard& clipboard() { return clipboard_; }
+    // The .tpl association: none until the program sets the desktop's.
+    FileAssociation& association() { return *association_; }
+    void SetAssociation(FileAssociation& association) { association_ = &association; }
 
     // Tells the window that static controls changed (captions, enabled states, labels).
     void NotifyChanged() { emit stateChanged(); }
 
     EventPump pump;
 
-    // Paths fixed at start-up.
-    QString ProgramFolder;
-    QString SettingsFile;
+    // The program folder, the user's folders and the settings file (fixed at start-up).
+    ProgramFolders folders;
+    // The executable, absolute: what the .tpl association starts.
+    QString ProgramFile;
+    // The import's scratch file and the preview file, in a private temporary folder of this
+    // session that goes away with it.
     QString WorkFile;
     QString PreviewFile;
-    QString BackgroundsFolder;
-    QString TemplatesFolder;
     int ProfileBufferSize = 5000;
 
     // Flags.
@@ -86,4 +91,7 @@ private:
     Dialogs& dialogs_;
     Shell& shell_;
     Clipboard& clipboard_;
+    NullAssociation noAssociation_;
+    FileAssociation* association_ = &noAssociation_;
+    QTemporaryDir scratchFolder_;
 };

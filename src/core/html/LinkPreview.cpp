@@ -1,9 +1,26 @@
 #include "LinkPreview.h"
 
+#include "PreviewReferences.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "editscreen/TemplateSession.h"
+
+#include <QDir>
+
+namespace {
+
+// Where a reference of the page finds its file: the template's folder first, as the page's own
+// folder would on the seller's site, then where the program finds tiles and pictures.
+QString LocateForPreview(const TemplateSession& session, const QString& name)
+{
+    for (const QString& path : session.CandidatePaths(kBackgroundsFolder, name))
+        if (QDir::isAbsolutePath(path) && FileExists(path))
+            return ResolvePath(path);
+    return {};
+}
+
+}  // namespace
 
 void LinkPreview(TemplateSession& session)
 {
@@ -15,7 +32,10 @@ void LinkPreview(TemplateSession& session)
     }
     const QString path = session.PreviewFile;
     try {
-        AsAppError([&] { WriteTextFile(path, text + QStringLiteral("\r\n"), session.TemplateEncoding); });
+        AsAppError([&] {
+            const QString preview = WithLocalReferences(text, [&](const QString& name) { return LocateForPreview(session, name); });
+            WriteTextFile(path, preview + QStringLiteral("\r\n"), session.TemplateEncoding);
+        });
     } catch (const AppError&) {
         // A read-only program folder, a full disk: say so rather than open a stale preview.
         session.dialogs().Message(QStringLiteral("File Error"),
@@ -31,6 +51,8 @@ void LinkPreview(TemplateSession& session)
         return;
     }
     if (!session.shell().Open(path))
-        session.dialogs().Message(QStringLiteral("File Error"), QStringLiteral("Could not open Web Browser"), MsgButtons::Ok,
-                               MsgIcon::Exclamation);
+        session.dialogs().Message(QStringLiteral("File Error"),
+                                  QStringLiteral("Could not open Web Browser") + QStringLiteral("\r\n\r\n")
+                                      + QStringLiteral("The preview is saved as:") + QStringLiteral("\r\n") + ToNativeSeparators(path),
+                                  MsgButtons::Ok, MsgIcon::Exclamation);
 }

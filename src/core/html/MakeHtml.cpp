@@ -237,7 +237,7 @@ struct RunData {
     // The include's text, or an empty optional after its message was shown.
     std::optional<QString> ReadInclude(const QString& name)
     {
-        for (const QString& path : session.CandidatePaths(session.TemplatesFolder, name)) {
+        for (const QString& path : session.CandidatePaths(kTemplatesFolder, name)) {
             if (name.isEmpty() || !FileExists(path))
                 continue;
             const QFileInfo info(ResolvePath(path));

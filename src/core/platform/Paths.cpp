@@ -78,3 +78,12 @@ QString LongPathName(const QString& path)
     const QString canonical = QFileInfo(ResolvePath(path)).canonicalFilePath();
     return canonical;
 }
+
+QString ExpandHome(const QString& path)
+{
+    if (path == QLatin1String("~"))
+        return QDir::homePath();
+    if (path.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + path.mid(1);
+    return path;
+}

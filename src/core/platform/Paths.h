@@ -15,5 +15,9 @@ QString ResolvePath(const QString& path);
 bool FileExists(const QString& path);    // an existing file, not a folder
 bool FolderExists(const QString& path);  // an existing folder
 
+// "~" alone or at the start of "~/..." stands for the user's home folder, as a shell expands it;
+// every other path is returned unchanged.
+QString ExpandHome(const QString& path);
+
 // The long form of an existing path: its canonical path; empty when the path does not exist.
 QString LongPathName(const QString& path);

@@ -7,6 +7,7 @@
 #include "StartUp.h"
 #include "ScreenCommands.h"
 #include "ScreenTag.h"
+#include "TplAssociation.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 #include "ImportTemplate.h"
@@ -56,7 +57,7 @@ void AdvButton_Click(FormState& form, int index)
             }
             form.StartupTemplate = panel.templateText;
             form.SplashLogo = panel.splashText;
-            const QString image = form.ProgramFolder + form.SplashLogo;
+            const QString image = form.folders.FindOrUserPath(form.SplashLogo);
             if (!FileExists(image)) {
                 const MsgAnswer answer = form.dialogs().Message(
                     QStringLiteral("Default Splash Image"),
@@ -77,13 +78,13 @@ void AdvButton_Click(FormState& form, int index)
                 panel.visible = true;  // what was typed stays in the panel
                 throw;
             }
-            ReadCustomSettings(form, form.SettingsFile);
+            ReadCustomSettings(form, form.folders.SettingsFileToRead());
             ApplySplashLogo(form);
             // The start-up template replaces the current one: unsaved work is asked about first,
             // as Open does, and a cancelled question keeps the current template (the settings
             // are stored either way).
             if (!form.StartupTemplate.isEmpty() && SettleUnsavedWork(form)) {
-                form.FileName.text = form.ProgramFolder + form.StartupTemplate;
+                form.FileName.text = form.folders.FindOrUserPath(form.StartupTemplate);
                 TabTop_Click(form, 0);
                 FetchTemplate(form);
                 ImportTemplate(form);
@@ -115,15 +116,13 @@ void AdvSettingsLockButton_Click(FormState& form)
 
 void AdvSettingsBrowse_Click(FormState& form)
 {
-    form.shell().Open(form.ProgramFolder);
+    form.folders.MakeUserFolder();
+    form.shell().Open(form.folders.User());
 }
 
 void MenuHelpSettings_Click(FormState& form)
 {
-    // The .tpl association is not registered by this program yet: it always reads as absent.
-    form.AdvSettings.associateTag = QStringLiteral("-1");
-    form.AdvSettings.associateCaption = QStringLiteral("Link TPL Files");
-    form.NotifyChanged();
+    ShowAssociationState(form);
 }
 
 void MenuHelpSettingsDes_Click(FormState& form)
@@ -136,9 +135,9 @@ void MenuHelpSettingsDes_Click(FormState& form)
     for (size_t i = 0; i < 10; ++i) {
         const QString n = QString::number(i + 1);
         panel.menuItem[i] = GetPrivateProfileString(QStringLiteral("Custom"), QStringLiteral("HelpMenu") + n, QString(),
-                                                    form.SettingsFile, form.ProfileBufferSize);
+                                                    form.folders.SettingsFileToRead(), form.ProfileBufferSize);
         panel.menuLink[i] = GetPrivateProfileString(QStringLiteral("Custom"), QStringLiteral("HelpLink") + n, QString(),
-                                                    form.SettingsFile, form.ProfileBufferSize);
+                                                    form.folders.SettingsFileToRead(), form.ProfileBufferSize);
     }
     Geometry& frame = form.layout.AdvSettings.frame;
     frame.left = form.layout.FileName.left;

@@ -36,7 +36,8 @@ void AdvButton_Click(FormState& form, int index);
 // Flips the markup lock until the program ends, without writing the file.
 void AdvSettingsLockButton_Click(FormState& form);
 void AdvSettingsBrowse_Click(FormState& form);
-// The opening of the "Advanced Settings ..." submenu: the association button's caption.
+// The opening of the "Advanced Settings ..." submenu: queries the .tpl association for the
+// association button's tag and caption.
 void MenuHelpSettings_Click(FormState& form);
 // "Create Designer Private Label File ...": fills the panel from the settings and shows it
 // directly below the template name box.

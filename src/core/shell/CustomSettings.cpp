@@ -40,7 +40,7 @@ void ReadCustomSettings(FormState& form, const QString& path)
     try {
         AsAppError([&] {
             const QString startup = Read(form, path, QStringLiteral("StartupTemplate")).trimmed();
-            if (!startup.isEmpty() && FileExists(form.ProgramFolder + startup))
+            if (!startup.isEmpty() && FileExists(form.folders.Find(startup)))
                 form.StartupTemplate = startup;
 
             const QString lock = Read(form, path, QStringLiteral("PreventMarkup"), QStringLiteral("False"));
@@ -98,5 +98,8 @@ void WriteCustomSettings(FormState& form)
         values.append({QStringLiteral("HelpMenu") + QString::number(n), form.HelpCaptions[static_cast<size_t>(n)] + QStringLiteral("\r\n")});
         values.append({QStringLiteral("HelpLink") + QString::number(n), form.HelpLinks[static_cast<size_t>(n)] + QStringLiteral("\r\n")});
     }
-    WriteProfileValues(kSection, values, form.SettingsFile);
+    // The user's own file; the first write starts it as a copy of the shipped one, so that keys
+    // and sections this program does not write carry over.
+    form.folders.PrepareSettingsFile();
+    WriteProfileValues(kSection, values, form.folders.SettingsFile());
 }

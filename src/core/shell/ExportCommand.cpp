@@ -146,7 +146,7 @@ bool ApplyExportSettings(FormState& form, const ExportRequest& request, QString&
     return true;
 }
 
-int RunExportCommand(const QString& programFolder, const QStringList& arguments)
+int RunExportCommand(const ProgramFolders& folders, const QStringList& arguments)
 {
     QString error;
     const std::optional<ExportRequest> request = ParseExportArguments(arguments, error);
@@ -154,7 +154,7 @@ int RunExportCommand(const QString& programFolder, const QStringList& arguments)
         Complain(error);
         return 2;
     }
-    HeadlessSession session(programFolder);
+    HeadlessSession session(folders);
     if (!session.Load(request->templatePath)) {
         Complain(QStringLiteral("could not import ") + request->templatePath);
         return 2;

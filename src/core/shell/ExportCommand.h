@@ -2,6 +2,8 @@
 // varkit --export OUT TEMPLATE [--set PROMPT=VALUE]... [--set @N=VALUE]... [--include NAME=yes|no]...
 // Imports the template without a window, applies the values, makes the HTML and writes it to
 // OUT. Anything wrong leaves OUT as it was.
+#include "platform/ProgramFolders.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -26,4 +28,4 @@ class FormState;
 bool ApplyExportSettings(FormState& form, const ExportRequest& request, QString& error);
 
 // Exit status 0, or 2 with a message on standard error.
-int RunExportCommand(const QString& programFolder, const QStringList& arguments);
+int RunExportCommand(const ProgramFolders& folders, const QStringList& arguments);

@@ -97,7 +97,7 @@ void GetFilename(FormState& form, QString& action, int kind, QString& fileName)
         AsAppError([&] {
             QString& folder = kind == 4 ? form.DialogFolders.kind4 : form.DialogFolders.general;
             if (folder.isEmpty())
-                folder = form.ProgramFolder;
+                folder = form.folders.Program();
             FileDialogRequest request;
             request.save = action != QLatin1String("OPEN");
             request.title = action + (kind == 2 ? QStringLiteral(" Template File") : QStringLiteral(" HTML File"));

@@ -5,11 +5,9 @@
 #include "ImportTemplate.h"
 #include "ScreenTag.h"
 
-HeadlessSession::HeadlessSession(const QString& programFolder) : form_(dialogs_, shell_, clipboard_)
+HeadlessSession::HeadlessSession(const ProgramFolders& folders) : form_(dialogs_, shell_, clipboard_)
 {
-    form_.SetProgramFolder(programFolder);
-    if (workDir_.isValid())
-        form_.WorkFile = workDir_.filePath(QStringLiteral("~varkit.tmp"));
+    form_.folders = folders;
     SetScreen(form_, Screen::Edit);
 }
 

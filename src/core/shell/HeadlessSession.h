@@ -1,16 +1,14 @@
 #pragma once
 // A window-less session for the command line: the same form state and procedures as the
 // window, with boxes going to standard error and nothing opened on the desktop. Its scratch
-// file lives in a private temporary folder, so runs in parallel do not meet.
+// file lives in the form's private temporary folder, so runs in parallel do not meet.
 #include "FormState.h"
 #include "platform/NullServices.h"
 #include "platform/StderrDialogs.h"
 
-#include <QTemporaryDir>
-
 class HeadlessSession {
 public:
-    explicit HeadlessSession(const QString& programFolder);
+    explicit HeadlessSession(const ProgramFolders& folders);
 
     // Fetches and imports the template; false (with the message on standard error) when the
     // template cannot be read or its import failed.
@@ -24,6 +22,5 @@ private:
     StderrDialogs dialogs_;
     NullShell shell_;
     BufferClipboard clipboard_;
-    QTemporaryDir workDir_;
     FormState form_;
 };

@@ -213,6 +213,7 @@ bool FileName_KeyPress(FormState& form, int keyAscii)
 {
     if (ScreenOf(form) == Screen::Export || keyAscii != 13 || form.FileName.text.isEmpty())
         return false;
+    form.FileName.text = ExpandHome(form.FileName.text);
     if (!CanOpenForReading(form.FileName.text)) {
         form.dialogs().Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
         return true;
@@ -280,7 +281,7 @@ void ImportTemplate(FormState& form)
     if (designerCommand) {
         form.TemplateChanged = form.ExportChanged = false;
         if (!form.StartupTemplate.isEmpty()) {
-            form.FileName.text = form.ProgramFolder + form.StartupTemplate;
+            form.FileName.text = form.folders.FindOrUserPath(form.StartupTemplate);
             FileName_KeyPress(form, 13);
         } else {
             MenuFileOpen_Click(form, 0);

@@ -11,14 +11,6 @@
 #include <QFile>
 #include <QImage>
 
-QString ProgramFolderOf(const QString& executableFolder)
-{
-    QString folder = LongPathName(executableFolder);
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')) && !folder.endsWith(QLatin1Char('\\')))
-        folder += QLatin1Char('/');
-    return folder;
-}
-
 void InitScreenColors(FormState& form)
 {
     EditScreen& screen = form.screen;
@@ -45,8 +37,8 @@ void ApplySplashLogo(FormState& form)
         form.NotifyChanged();
         return;
     }
-    const QString path = form.ProgramFolder + form.SplashLogo;
-    form.CustomLogoPicture = FileExists(path) ? QImage(ResolvePath(path)) : QImage();
+    const QString path = form.folders.Find(form.SplashLogo);
+    form.CustomLogoPicture = FileExists(path) ? QImage(path) : QImage();
     if (form.MarkupLocked) {
         form.TagButtonFrameVisible = false;
         form.MenuHelpSettingsDes.enabled = false;
@@ -85,7 +77,7 @@ CommandLineAction HandleCommandLine(FormState& form, const QString& commandLine)
         return CommandLineAction::None;
     }
     if (!form.StartupTemplate.isEmpty()) {
-        form.FileName.text = form.ProgramFolder + form.StartupTemplate;
+        form.FileName.text = form.folders.FindOrUserPath(form.StartupTemplate);
         return CommandLineAction::Template;
     }
     return CommandLineAction::None;
@@ -98,7 +90,8 @@ bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks&
         AsAppError([&] {
             form.TwipsPerPixelX = input.twipsPerPixelX;
             form.TwipsPerPixelY = input.twipsPerPixelY;
-            form.SetProgramFolder(ProgramFolderOf(input.executableFolder));
+            form.folders = ProgramFolders(ProgramFolderOf(input.executableFolder), input.homes);
+            form.ProgramFile = input.executableFile;
             form.ProfileBufferSize = 5000;
             form.layout.HTMLframe.left = form.layout.DescFrame.left;
             form.layout.HTMLframe.width = form.layout.DescFrame.width;
@@ -106,7 +99,7 @@ bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks&
 
             step = QStringLiteral("Loading program defaults");
             InitScreenColors(form);
-            ReadCustomSettings(form, form.SettingsFile);
+            ReadCustomSettings(form, form.folders.SettingsFileToRead());
             ApplySplashLogo(form);
         });
         TabTop_Click(form, 1);
@@ -157,11 +150,12 @@ void Form_Unload(FormState& form)
 
 void MenuFileFolder_Click(FormState& form)
 {
+    form.folders.MakeUserFolder();
     const std::optional<QString> answer = form.dialogs().Input(
         QStringLiteral("Show VarKit Folder"),
         QStringLiteral("Click OK if you would like to view the folder contents.") + QStringLiteral("\r\n\r\n\r\n\r\n")
             + QStringLiteral("VarKit Folder Path:"),
-        form.ProgramFolder);
+        form.folders.User());
     if (answer && !answer->isEmpty())
         form.shell().Open(*answer);
 }

@@ -1,7 +1,9 @@
 #pragma once
-// What the main window does between being started and being closed: fixing the program folder
-// and the paths derived from it, the screen colours, the start-up settings, the splash logo,
+// What the main window does between being started and being closed: fixing the program's
+// folders, the screen colours, the start-up settings, the splash logo,
 // the command line and the start-up template; and removing the scratch files on closing.
+#include "platform/ProgramFolders.h"
+
 #include <QString>
 #include <functional>
 
@@ -17,6 +19,10 @@ struct FormLoadHooks {
 
 struct FormLoadInput {
     QString executableFolder;
+    // The executable itself, absolute (what the .tpl association starts).
+    QString executableFile;
+    // The user's folders (UserHomesFrom the environment in the program).
+    UserHomes homes;
     // The whole argument text of the command line.
     QString commandLine;
     int twipsPerPixelX = 15;
@@ -26,9 +32,6 @@ struct FormLoadInput {
 // Runs the start-up steps in order. False when the window is to close at once (the switches
 // "i" and "d"); a failure is reported as "Form Load" and skips the remaining steps.
 bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks& hooks);
-
-// The program folder: the long form of the executable's folder, ending in a separator.
-QString ProgramFolderOf(const QString& executableFolder);
 
 // Fills the screen colour table and gives the tag buttons their backgrounds.
 void InitScreenColors(FormState& form);
@@ -50,5 +53,6 @@ CommandLineAction HandleCommandLine(FormState& form, const QString& commandLine)
 // Deletes the scratch file and the preview file; a missing file is no error.
 void Form_Unload(FormState& form);
 
-// "Show VarKit &Folder ...": offers the program folder and opens the answer on the desktop.
+// "Show VarKit &Folder ...": offers the user's VarKit folder (made when missing) and opens the
+// answer on the desktop.
 void MenuFileFolder_Click(FormState& form);

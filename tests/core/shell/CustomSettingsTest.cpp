@@ -12,10 +12,11 @@
 namespace {
 
 struct Settings : FormFixture {
-    void WriteIni(const QByteArray& bytes) { WriteFile(QStringLiteral("varkit.ini"), bytes); }
-    void Read() { ReadCustomSettings(form(), form().SettingsFile); }
+    // The user's settings file, the one the program reads first and writes.
+    void WriteIni(const QByteArray& bytes) { WriteTestFile(form().folders.SettingsFile(), bytes); }
+    void Read() { ReadCustomSettings(form(), form().folders.SettingsFileToRead()); }
     int AddedItems() { return static_cast<int>(form().MenuHelpFile.size()) - form().HelpMenuFixedCount; }
-    QByteArray Ini() const { return Read(folder() + QStringLiteral("varkit.ini")); }
+    QByteArray Ini() { return Read(form().folders.SettingsFile()); }
     static QByteArray Read(const QString& path)
     {
         return ReadTestFile(path, QByteArray());
@@ -127,7 +128,7 @@ TEST(CustomSettings, AFailedWriteLeavesTheOldFileWhole)
     Settings s;
     s.WriteIni("[Custom]\r\nStartupTemplate=old.tpl\r\n");
     const QByteArray before = s.Ini();
-    const QString settings = s.form().SettingsFile;
+    const QString settings = s.form().folders.SettingsFile();
     SetWriteFaultForTests([settings](const QString& path) { return path == settings ? 70 : 0; });
     s.form().HelpCaptions[3] = QStringLiteral("new");
     EXPECT_THROW(WriteCustomSettings(s.form()), AppError);
@@ -160,7 +161,7 @@ TEST(AdvancedSettings, PathRulesGiveTheirParagraphsInOrder)
     EXPECT_EQ(f.dialogs().boxes[0].text, forward + QStringLiteral("Please revise your Template or Image path.\r\n\r\n"));
     EXPECT_TRUE(f.form().AdvSettings.visible);
     EXPECT_TRUE(f.form().StartupTemplate.isEmpty());
-    EXPECT_FALSE(QFile::exists(f.form().SettingsFile));
+    EXPECT_FALSE(QFile::exists(f.form().folders.SettingsFile()));
 }
 
 TEST(AdvancedSettings, SaveAndReloadAsksAboutAMissingImageThenStoresAndLoads)
@@ -179,7 +180,7 @@ TEST(AdvancedSettings, SaveAndReloadAsksAboutAMissingImageThenStoresAndLoads)
     AdvButton_Click(s.form(), 1);
     ASSERT_EQ(s.dialogs().boxes.size(), 1);
     EXPECT_EQ(s.dialogs().boxes[0].title, QStringLiteral("Default Splash Image"));
-    EXPECT_EQ(s.dialogs().boxes[0].text, QStringLiteral("Could not find the image file:\r\n") + s.form().ProgramFolder
+    EXPECT_EQ(s.dialogs().boxes[0].text, QStringLiteral("Could not find the image file:\r\n") + s.form().folders.User()
                                              + QStringLiteral("\r\n\r\nContinue anyway?"));
     EXPECT_TRUE(panel.visible);
     EXPECT_TRUE(s.Ini().isEmpty());
@@ -189,7 +190,7 @@ TEST(AdvancedSettings, SaveAndReloadAsksAboutAMissingImageThenStoresAndLoads)
     EXPECT_FALSE(panel.visible);
     EXPECT_TRUE(s.Ini().contains("StartupTemplate=templates\\a.tpl\r\n"));
     EXPECT_EQ(s.AddedItems(), 1);
-    EXPECT_EQ(s.form().FileName.text, s.form().ProgramFolder + QStringLiteral("templates\\a.tpl"));
+    EXPECT_EQ(s.form().FileName.text, s.folder() + QStringLiteral("templates/a.tpl"));
     EXPECT_EQ(s.screen().Field(1).DataField.text, QStringLiteral("Lamp"));
     EXPECT_FALSE(s.form().TemplateChanged);
 
@@ -209,7 +210,7 @@ TEST(AdvancedSettings, LockButtonFlipsTheLockWithoutWriting)
     AdvSettingsLockButton_Click(s.form());
     EXPECT_FALSE(s.form().MarkupLocked);
     EXPECT_EQ(s.form().AdvSettings.lockButtonCaption, QStringLiteral("Lock now"));
-    EXPECT_FALSE(QFile::exists(s.form().SettingsFile));
+    EXPECT_FALSE(QFile::exists(s.form().folders.SettingsFile()));
 }
 
 TEST(CustomSettings, HugeFileIsReadAndWrittenWhole)
@@ -443,7 +444,7 @@ TEST(AdvancedSettings, SaveAndReloadAsksBeforeReplacingUnsavedWork)
     AdvButton_Click(s.form(), 1);
     EXPECT_EQ(s.dialogs().Titles(), (QStringList{QStringLiteral("Default Splash Image"), QStringLiteral("Template File")}));
     EXPECT_EQ(s.Read(mine), "<p>[VarKit Item=Mine, edited]</p>");
-    EXPECT_EQ(s.form().FileName.text, s.form().ProgramFolder + QStringLiteral("templates\\a.tpl"));
+    EXPECT_EQ(s.form().FileName.text, s.folder() + QStringLiteral("templates/a.tpl"));
     EXPECT_EQ(s.screen().Field(1).DataField.text, QStringLiteral("Lamp"));
     EXPECT_FALSE(s.form().TemplateChanged);
 }

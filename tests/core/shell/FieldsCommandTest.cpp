@@ -92,7 +92,32 @@ TEST(CommandLine, HelpAndVersionExitCleanly)
     const ProgramRun help = RunVarkit({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--fields TEMPLATE"));
+    EXPECT_TRUE(help.out.contains("\nReport problems "));  // its last paragraph
+    EXPECT_EQ(RunVarkit({QStringLiteral("-h")}).out, help.out);
+
+    // The GNU form: "program (package) version", copyright, licence, no warranty.
     const ProgramRun version = RunVarkit({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_TRUE(version.out.startsWith("VarKit "));
+    const QList<QByteArray> lines = version.out.split('\n');
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[0], "varkit (VarKit) " VARKIT_VERSION_TEXT);
+    EXPECT_TRUE(lines[1].startsWith("Copyright (C) "));
+    EXPECT_TRUE(lines[2].startsWith("License MIT"));
+    EXPECT_TRUE(version.out.contains("There is NO WARRANTY"));
+    EXPECT_EQ(RunVarkit({QStringLiteral("-V")}).out, version.out);
+
+    EXPECT_EQ(RunVarkit({QStringLiteral("-q")}).exitCode, 2);  // an unknown option is no template
+}
+
+TEST(CommandLine, WithoutADisplayTheWindowSaysWhatIsMissing)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    const ProgramRun run = RunVarkit({}, environment);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("graphical session")) << run.err.constData();
+    EXPECT_TRUE(run.err.contains("WAYLAND_DISPLAY"));
+    EXPECT_TRUE(run.err.contains("--fields") && run.err.contains("--export"));
+    EXPECT_FALSE(run.err.contains("qt.qpa"));  // no word from Qt's plugin loader
 }

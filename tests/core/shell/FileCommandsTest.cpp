@@ -56,7 +56,7 @@ TEST(FileCommands, GetFilenameTitlesFiltersAndRememberedFolders)
     EXPECT_EQ(first.filter, QStringLiteral("Web Files (*.HTM)|*.htm;*.html|Template Files (*.TPL)|*.tpl|"
                                            "Text Files (*.TXT)|*.txt|All Files (*.*)|*.*"));
     EXPECT_EQ(first.filterIndex, 2);
-    EXPECT_EQ(first.folder, f.form().ProgramFolder);
+    EXPECT_EQ(first.folder, f.form().folders.Program());
     EXPECT_FALSE(first.save);
     EXPECT_EQ(name, f.folder() + QStringLiteral("sub/x.tpl"));
 
@@ -71,7 +71,7 @@ TEST(FileCommands, GetFilenameTitlesFiltersAndRememberedFolders)
 
     action = QStringLiteral("OPEN");
     GetFilename(f.form(), action, 4, name);
-    EXPECT_EQ(f.dialogs().boxes.last().fileRequest.folder, f.form().ProgramFolder);  // its own folder
+    EXPECT_EQ(f.dialogs().boxes.last().fileRequest.folder, f.form().folders.Program());  // its own folder
 }
 
 TEST(FileCommands, SavingWritesTheMarkupOnceAndClearsTheFlag)

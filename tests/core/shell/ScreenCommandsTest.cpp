@@ -27,7 +27,7 @@ struct Screens {
     BufferClipboard clipboard;
     FormState form{dialogs, shell, clipboard};
 
-    Screens() { form.SetProgramFolder(folder.path()); }
+    Screens() { form.folders = TestFolders(folder.path()); }
 
     QString Write(const QString& name, const QByteArray& bytes)
     {
@@ -266,7 +266,25 @@ TEST(ScreenCommands, ShellThatCannotOpenSaysSo)
     Button_Click(s.form, 2);
     ASSERT_EQ(s.dialogs.boxes.size(), 1);
     EXPECT_EQ(s.dialogs.boxes[0].title, QStringLiteral("File Error"));
-    EXPECT_EQ(s.dialogs.boxes[0].text, QStringLiteral("Could not open Web Browser"));
+    EXPECT_EQ(s.dialogs.boxes[0].text,
+              QStringLiteral("Could not open Web Browser\r\n\r\nThe preview is saved as:\r\n") + s.form.PreviewFile);
+}
+
+TEST(ScreenCommands, PreviewShowsThePicturesAndTilesThePageShows)
+{
+    Screens s;
+    s.Write(QStringLiteral("logo.gif"), "GIF89a");  // beside the template
+    WriteTestFile(s.form.folders.Program() + QStringLiteral("backgrounds/paper.png"), "png");
+    s.Import("<div style=\"background-image:url('[VarKit& Tile=paper.png|none.png]')\"><img src=\"logo.gif\"></div>");
+    Button_Click(s.form, 0);
+    const QString html = s.form.HTMLtext.Text();
+    Button_Click(s.form, 2);
+    const QString preview = QString::fromUtf8(s.PreviewBytes());
+    const QString folder = s.folder.path();
+    EXPECT_TRUE(preview.contains(QStringLiteral("url('file://") + folder + QStringLiteral("/backgrounds/paper.png')"))) << qPrintable(preview);
+    EXPECT_TRUE(preview.contains(QStringLiteral("src=\"file://") + folder + QStringLiteral("/logo.gif\"")));
+    EXPECT_EQ(s.form.HTMLtext.Text(), html);  // only the preview copy changes
+    EXPECT_TRUE(html.contains(QStringLiteral("url('paper.png')")));
 }
 
 TEST(ScreenCommands, CopyPutsTheExportOnTheClipboardAndSelectsIt)

@@ -1,5 +1,6 @@
 // Start-up, the command line, the settings read at start, the splash logo and closing.
 #include "platform/NullServices.h"
+#include "platform/ProgramFolders.h"
 #include "shell/FormState.h"
 #include "shell/ScreenCommands.h"
 #include "shell/ScreenTag.h"
@@ -38,6 +39,7 @@ struct Program {
     {
         FormLoadInput input;
         input.executableFolder = folder.path();
+        input.homes = TestHomes(folder.path());
         input.commandLine = commandLine;
         FormLoadHooks hooks;
         hooks.showWindow = [this] {
@@ -60,18 +62,30 @@ TEST(StartUp, ProgramFolderEndsInOneSeparator)
     EXPECT_EQ(ProgramFolderOf(dir.path()), canonical + QLatin1Char('/'));
     EXPECT_EQ(ProgramFolderOf(dir.path() + QLatin1Char('/')), canonical + QLatin1Char('/'));
     EXPECT_EQ(ProgramFolderOf(dir.path() + QStringLiteral("/nothing-here")), QString());
+
+    // Installed: the executable in PREFIX/bin reads its program folder PREFIX/share/varkit.
+    QDir(dir.path()).mkpath(QStringLiteral("bin"));
+    QDir(dir.path()).mkpath(QStringLiteral("share/varkit"));
+    EXPECT_EQ(ProgramFolderOf(dir.path() + QStringLiteral("/bin")), canonical + QStringLiteral("/share/varkit/"));
 }
 
-TEST(StartUp, DerivedPathsSitInTheProgramFolder)
+TEST(StartUp, FoldersAreFixedAtStartUp)
 {
     Program p;
     p.Load();
-    EXPECT_EQ(p.form.ProgramFolder, p.Folder());
-    EXPECT_EQ(p.form.SettingsFile, p.Folder() + QStringLiteral("varkit.ini"));
-    EXPECT_EQ(p.form.WorkFile, p.Folder() + QStringLiteral("~varkit.tmp"));
-    EXPECT_EQ(p.form.PreviewFile, p.Folder() + QStringLiteral("~tmpkit.htm"));
-    EXPECT_EQ(p.form.TemplatesFolder, p.Folder() + QStringLiteral("templates/"));
-    EXPECT_EQ(p.form.BackgroundsFolder, p.Folder() + QStringLiteral("backgrounds/"));
+    const QString home = p.Folder() + QStringLiteral("home/");
+    EXPECT_EQ(p.form.folders.Program(), p.Folder());
+    EXPECT_EQ(p.form.folders.User(), home + QStringLiteral("data/varkit/"));
+    EXPECT_EQ(p.form.folders.SettingsFile(), home + QStringLiteral("config/varkit/varkit.ini"));
+    // The scratch and preview files sit in a temporary folder of their own, not in the
+    // program folder, and another session has another one.
+    EXPECT_EQ(QFileInfo(p.form.WorkFile).fileName(), QStringLiteral("~varkit.tmp"));
+    EXPECT_EQ(QFileInfo(p.form.PreviewFile).fileName(), QStringLiteral("~tmpkit.htm"));
+    EXPECT_EQ(QFileInfo(p.form.WorkFile).path(), QFileInfo(p.form.PreviewFile).path());
+    EXPECT_FALSE(p.form.WorkFile.startsWith(p.Folder()));
+    Program other;
+    other.Load();
+    EXPECT_NE(QFileInfo(other.form.WorkFile).path(), QFileInfo(p.form.WorkFile).path());
     EXPECT_EQ(p.form.ProfileBufferSize, 5000);
     EXPECT_EQ(p.form.HelpMenuFixedCount, static_cast<int>(p.form.MenuHelpFile.size()));
     EXPECT_EQ(p.form.HelpMenuSettingsCount, p.form.HelpMenuFixedCount);
@@ -113,7 +127,7 @@ TEST(StartUp, EmptyCommandLineLoadsTheStartupTemplate)
     p.WriteSettings("StartupTemplate=templates\\Start_Here.TPL\r\nSplashLogo=\r\nPreventMarkup=False\r\n");
     ASSERT_TRUE(p.Load());
     EXPECT_EQ(p.form.StartupTemplate, QStringLiteral("templates\\Start_Here.TPL"));
-    EXPECT_EQ(p.form.FileName.text, p.Folder() + QStringLiteral("templates\\Start_Here.TPL"));
+    EXPECT_EQ(p.form.FileName.text, p.Folder() + QStringLiteral("templates/Start_Here.TPL"));  // shown in native form
     EXPECT_EQ(p.shown, 1);
     EXPECT_EQ(p.fileNameWhenShown, p.form.FileName.text);  // named before the window shows
     ASSERT_EQ(p.form.screen.FieldCount(), 4);
@@ -288,8 +302,8 @@ TEST(StartUp, UnloadDeletesTheScratchAndPreviewFiles)
 {
     Program p;
     p.Load();
-    p.Write(QStringLiteral("~varkit.tmp"), "scratch");
-    p.Write(QStringLiteral("~tmpkit.htm"), "preview");
+    WriteTestFile(p.form.WorkFile, "scratch");
+    WriteTestFile(p.form.PreviewFile, "preview");
     const QString other = p.Write(QStringLiteral("keep.htm"), "keep");
     Form_Unload(p.form);
     EXPECT_FALSE(QFileInfo::exists(p.form.WorkFile));
@@ -310,20 +324,21 @@ TEST(StartUp, ImportLeavesTheScratchFileUntilUnload)
     EXPECT_FALSE(QFileInfo::exists(p.form.WorkFile));
 }
 
-TEST(StartUp, FolderCommandOffersTheProgramFolder)
+TEST(StartUp, FolderCommandOffersTheUsersVarKitFolder)
 {
     Program p;
     p.Load();
-    p.dialogs.inputs = {std::optional<QString>(p.form.ProgramFolder)};
+    p.dialogs.inputs = {std::optional<QString>(p.form.folders.User())};
     MenuFileFolder_Click(p.form);
     ASSERT_EQ(p.dialogs.boxes.size(), 1);
     EXPECT_EQ(p.dialogs.boxes[0].kind, QStringLiteral("input"));
     EXPECT_EQ(p.dialogs.boxes[0].title, QStringLiteral("Show VarKit Folder"));
     EXPECT_EQ(p.dialogs.boxes[0].text,
               QStringLiteral("Click OK if you would like to view the folder contents.\r\n\r\n\r\n\r\nVarKit Folder Path:"));
-    EXPECT_EQ(p.dialogs.boxes[0].defaultText, p.form.ProgramFolder);
+    EXPECT_EQ(p.dialogs.boxes[0].defaultText, p.form.folders.User());
+    EXPECT_TRUE(QFileInfo(p.form.folders.User()).isDir());  // made, so that there is something to show
     ASSERT_EQ(p.shell.opened.size(), 1);
-    EXPECT_EQ(p.shell.opened[0], p.form.ProgramFolder);
+    EXPECT_EQ(p.shell.opened[0], p.form.folders.User());
 
     // Cancel, or an emptied answer, opens nothing.
     p.dialogs.inputs = {std::nullopt, std::optional<QString>(QString())};
