@@ -27,7 +27,7 @@ struct Session {
         form.folders = ProgramFolders(dir.path(), UserHomes{});
         SetScreen(form, Screen::Edit);
         form.FileName.text = WriteBenchTemplate(dir.path());
-        FetchTemplate(form);
+        FetchTemplate(form, form.FileName.text);
     }
 };
 

@@ -97,7 +97,7 @@ void ImportBenchTemplateInWindow(benchmark::State& state)
     window.show();
     Settle();
     form.FileName.text = WriteBenchTemplate(dir.path());
-    FetchTemplate(form);
+    FetchTemplate(form, form.FileName.text);
     for (auto _ : state) {
         ImportTemplate(form);
         Settle();

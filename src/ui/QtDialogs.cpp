@@ -1,5 +1,7 @@
 #include "QtDialogs.h"
 
+#include "Twips.h"
+
 #include <QColorDialog>
 #include <QCursor>
 #include <QFileDialog>
@@ -98,12 +100,10 @@ FileDialogResult QtDialogs::FileDialog(const FileDialogRequest& request)
 
 std::optional<quint32> QtDialogs::Color(quint32 initialColor)
 {
-    const QColor initial(initialColor & 0xFF, (initialColor >> 8) & 0xFF, (initialColor >> 16) & 0xFF);
-    const QColor chosen = QColorDialog::getColor(initial, parent_);
+    const QColor chosen = QColorDialog::getColor(ToQColor(initialColor), parent_);
     if (!chosen.isValid())
         return std::nullopt;
-    return static_cast<quint32>(chosen.red()) | (static_cast<quint32>(chosen.green()) << 8)
-        | (static_cast<quint32>(chosen.blue()) << 16);
+    return ColorRGB(chosen.red(), chosen.green(), chosen.blue());
 }
 
 int QtDialogs::Popup(const QList<PopupItem>& items)

@@ -17,7 +17,6 @@
 #include <QIcon>
 #include <QScreen>
 #include <QStyleFactory>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -47,11 +46,6 @@ void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QS
         std::fputs(kNoDisplay, stderr);
         std::_Exit(2);
     }
-}
-
-int TwipsPerPixel(double dpi)
-{
-    return dpi > 0 ? static_cast<int>(std::lround(1440.0 / dpi)) : 15;
 }
 
 // The program's icon in every size the program folder ships, else the theme's.
@@ -122,8 +116,6 @@ int RunWindow(int argc, char** argv)
     form.SetAssociation(association);
     MainWindow window(form);
     dialogs.SetParent(&window);
-    input.twipsPerPixelX = TwipsPerPixel(window.logicalDpiX());
-    input.twipsPerPixelY = TwipsPerPixel(window.logicalDpiY());
 
     bool shown = false;
     FormLoadHooks hooks;

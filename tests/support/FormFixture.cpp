@@ -22,6 +22,6 @@ QString FormFixture::WriteFile(const QString& name, const QByteArray& bytes) con
 void FormFixture::Import(const QByteArray& templateBytes, const QString& name)
 {
     form_->FileName.text = WriteFile(name, templateBytes);
-    FetchTemplate(*form_);
+    FetchTemplate(*form_, form_->FileName.text);
     ImportTemplate(*form_);
 }

@@ -7,7 +7,7 @@ namespace {
 // Paints both swatches; text that is no colour leaves them as they were.
 void PaintSwatches(ColorEditorState& editor, const QString& html)
 {
-    const std::optional<quint32> value = ColorValueFromWindowsText(BGR(html));
+    const std::optional<quint32> value = ColorValueFromHtml(html);
     if (value)
         editor.swatchColor = *value;
 }

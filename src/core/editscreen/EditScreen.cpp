@@ -87,6 +87,18 @@ std::vector<int> EditScreen::OptionsOfField(int i) const
     return result;
 }
 
+std::vector<std::vector<int>> EditScreen::OptionRows() const
+{
+    std::vector<std::vector<int>> rows(static_cast<size_t>(FieldCount()));
+    for (int j = 1; j < OptionCount(); ++j) {
+        bool ok = false;
+        const int owner = Option(j).DataOption.tag.toInt(&ok);
+        if (ok && owner > 0 && owner < FieldCount())
+            rows[static_cast<size_t>(owner)].push_back(j);
+    }
+    return rows;
+}
+
 int EditScreen::SelectedOptionOfField(int i) const
 {
     for (int j : OptionsOfField(i))

@@ -42,6 +42,8 @@ public:
 
     // The options of field i, in the order they were added.
     std::vector<int> OptionsOfField(int i) const;
+    // The options of every field at once, indexed by field: one pass over the options.
+    std::vector<std::vector<int>> OptionRows() const;
     // The option of field i whose mark shows the selection, or -1.
     int SelectedOptionOfField(int i) const;
 

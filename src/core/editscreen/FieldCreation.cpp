@@ -81,68 +81,66 @@ void EndGroup(EditScreen& screen)
 void DataFieldAdd(EditScreen& screen, Dialogs& dialogs, const QString& keyStyle, bool& hasData,
                   const QString& groupName)
 {
-    try {
-        AsAppError([&] {
-            const int i = screen.AddField();
-            EditField& field = screen.Field(i);
-            field.DataLabel.tag = keyStyle;
-            field.DataButton.tag = screen.OpenGroupIndex;
+    const auto location = [](const AppError& error) {
+        return error.number() == ErrorNumber::Overflow ? VerticalLimitStep() : kStep;
+    };
+    ReportedAt(dialogs, QStringLiteral("Add Template Fields"), location, [&] {
+        const int i = screen.AddField();
+        EditField& field = screen.Field(i);
+        field.DataLabel.tag = keyStyle;
+        field.DataButton.tag = screen.OpenGroupIndex;
 
-            if (keyStyle.left(10) == QLatin1String("StartGroup"))
-                StartGroup(screen, keyStyle, groupName);
-            else if (keyStyle == QLatin1String("EndGroup") && !screen.OpenGroupIndex.isEmpty())
-                EndGroup(screen);
+        if (keyStyle.left(10) == QLatin1String("StartGroup"))
+            StartGroup(screen, keyStyle, groupName);
+        else if (keyStyle == QLatin1String("EndGroup") && !screen.OpenGroupIndex.isEmpty())
+            EndGroup(screen);
 
-            if (keyStyle == QLatin1String("?^") || keyStyle == QLatin1String("$") || keyStyle == QLatin1String("("))
-                hasData = false;
-            if (!hasData) {
-                screen.NotifyChanged(ScreenElement::Field, i);
-                return;
-            }
-
-            // The group steps above may have added a group, never a field: `field` still stands.
-            const QChar c = keyStyle.isEmpty() ? QChar() : keyStyle.back();
-            const RowLook look = LookOf(c);
-            TextBoxControl& box = field.DataField;
-            box.text.clear();
-            box.geometry.height = look.height;
-            box.fontSize = look.fontSize;
-            box.fontBold = look.bold;
-            box.foreColor = screen.ScreenColors[static_cast<size_t>(2 * look.pair)];
-            box.backColor = screen.ScreenColors[static_cast<size_t>(2 * look.pair + 1)];
-            if (c == QLatin1Char(':')) {
-                box.text = QStringLiteral("http://");
-                field.DataLabel.fontItalic = true;
-            } else if (c == QLatin1Char('!')) {
-                field.DataLabel.fontBold = true;
-            } else if (c == QLatin1Char('-')) {
-                box.borderStyle = 0;
-                field.DataButton.enabled = false;
-                field.DataLabel.enabled = false;
-            } else if (c == QLatin1Char('~')) {
-                box.borderStyle = 0;
-                field.DataLabel.foreColor = screen.ScreenColors[10];
-            } else if (c == QLatin1Char('+')) {
-                box.text = QStringLiteral("c:\\");
-                field.DataLabel.fontItalic = true;
-            }
-
-            const int h = screen.DataScrollInsert.height;
-            box.geometry.top = h - 60 + (c == QLatin1Char('-') ? 60 : 0);
-            field.DataLabel.geometry.top = field.DataButton.geometry.top = box.geometry.top;
-            field.DataButton.geometry.height = box.geometry.height;
-            field.DataLabel.visible = field.DataLabel.enabled;
-            box.visible = box.enabled;
-            field.DataButton.visible = field.DataButton.enabled;
-            field.DataLabel.caption = QString::number(i) + QLatin1Char('.');
-            screen.DataScrollInsert.height = box.geometry.top + box.geometry.height + 120;
+        if (keyStyle == QLatin1String("?^") || keyStyle == QLatin1String("$") || keyStyle == QLatin1String("("))
+            hasData = false;
+        if (!hasData) {
             screen.NotifyChanged(ScreenElement::Field, i);
-            screen.ApplyScrollRange();
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(dialogs, QStringLiteral("Add Template Fields"), error,
-                        error.number() == ErrorNumber::Overflow ? VerticalLimitStep() : kStep);
-    }
+            return;
+        }
+
+        // The group steps above may have added a group, never a field: `field` still stands.
+        const QChar c = keyStyle.isEmpty() ? QChar() : keyStyle.back();
+        const RowLook look = LookOf(c);
+        TextBoxControl& box = field.DataField;
+        box.text.clear();
+        box.geometry.height = look.height;
+        box.fontSize = look.fontSize;
+        box.fontBold = look.bold;
+        box.foreColor = screen.ScreenColors[static_cast<size_t>(2 * look.pair)];
+        box.backColor = screen.ScreenColors[static_cast<size_t>(2 * look.pair + 1)];
+        if (c == QLatin1Char(':')) {
+            box.text = QStringLiteral("http://");
+            field.DataLabel.fontItalic = true;
+        } else if (c == QLatin1Char('!')) {
+            field.DataLabel.fontBold = true;
+        } else if (c == QLatin1Char('-')) {
+            box.borderStyle = 0;
+            field.DataButton.enabled = false;
+            field.DataLabel.enabled = false;
+        } else if (c == QLatin1Char('~')) {
+            box.borderStyle = 0;
+            field.DataLabel.foreColor = screen.ScreenColors[10];
+        } else if (c == QLatin1Char('+')) {
+            box.text = QStringLiteral("c:\\");
+            field.DataLabel.fontItalic = true;
+        }
+
+        const int h = screen.DataScrollInsert.height;
+        box.geometry.top = h - 60 + (c == QLatin1Char('-') ? 60 : 0);
+        field.DataLabel.geometry.top = field.DataButton.geometry.top = box.geometry.top;
+        field.DataButton.geometry.height = box.geometry.height;
+        field.DataLabel.visible = field.DataLabel.enabled;
+        box.visible = box.enabled;
+        field.DataButton.visible = field.DataButton.enabled;
+        field.DataLabel.caption = QString::number(i) + QLatin1Char('.');
+        screen.DataScrollInsert.height = box.geometry.top + box.geometry.height + 120;
+        screen.NotifyChanged(ScreenElement::Field, i);
+        screen.ApplyScrollRange();
+    });
 }
 
 quint32 StyleBackground(const EditScreen& screen, const QString& style)

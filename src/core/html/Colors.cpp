@@ -1,7 +1,9 @@
 #include "Colors.h"
 
 #include "ColorNames.h"
+#include "NumberText.h"
 #include "platform/Dialogs.h"
+#include "text/TextUtilities.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,33 +19,11 @@ constexpr quint32 kMidGrey = 0x888888;
 constexpr double kHexMin = -2147483648.0;
 constexpr double kHexMax = 2147483647.0;
 
-QString TrimBlanks(const QString& text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(start, end - start);
-}
-
 // The low two hexadecimal digits of a number, upper case; a negative number gives those of its
 // two's-complement form.
 QString LowHexPair(qint64 value)
 {
     return QStringLiteral("%1").arg(static_cast<quint32>(value & 0xFF), 2, 16, QLatin1Char('0')).toUpper();
-}
-
-double RoundHalfEven(double x)
-{
-    const double below = std::floor(x);
-    const double fraction = x - below;
-    if (fraction < 0.5)
-        return below;
-    if (fraction > 0.5)
-        return below + 1.0;
-    return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
 
 // Reads a piece of a colour as a hexadecimal number; empty when it is not one.
@@ -58,7 +38,7 @@ std::optional<int> HexPiece(const QString& piece)
 
 QString InetColor(QString& colorname)
 {
-    colorname = TrimBlanks(colorname).toLower();
+    colorname = TrimSpaces(colorname).toLower();
 
     const QString named = ColorNameValue(colorname);
     if (!named.isEmpty())
@@ -169,7 +149,7 @@ QString ShadeColor(const QString& color, double amount)
 QString ColorButton(Dialogs& dialogs, const QString& color)
 {
     // The dialog always starts from the preset and shows its full form with custom colours.
-    quint32 dialogColor = ColorValueFromWindowsText(BGR(color)).value_or(kMidGrey);
+    quint32 dialogColor = ColorValueFromHtml(color).value_or(kMidGrey);
     try {
         const std::optional<quint32> chosen = dialogs.Color(dialogColor);
         if (!chosen)
@@ -192,6 +172,11 @@ std::optional<quint32> ColorValueFromWindowsText(const QString& text)
     if (!testHex(digits))
         return std::nullopt;
     return digits.toUInt(nullptr, 16);
+}
+
+std::optional<quint32> ColorValueFromHtml(const QString& html)
+{
+    return ColorValueFromWindowsText(BGR(html));
 }
 
 QString HexOfColorValue(quint32 value)

@@ -57,6 +57,10 @@ QString ColorButton(Dialogs& dialogs, const QString& color);
 // digits) to its colour value 0x00BBGGRR; empty when the text is not such a literal.
 std::optional<quint32> ColorValueFromWindowsText(const QString& text);
 
+// HTML-order text (#RRGGBB or RRGGBB, read as BGR reads it) to its colour value 0x00BBGGRR;
+// empty when the digits are not hexadecimal.
+std::optional<quint32> ColorValueFromHtml(const QString& html);
+
 // The upper-case hexadecimal rendering of a colour value without leading zeros, as the classic
 // Hex() gives it: 0x0080FF -> "80FF", 0 -> "0".
 QString HexOfColorValue(quint32 value);

@@ -41,15 +41,9 @@ struct RunData {
     QString& step;
     std::vector<std::vector<int>> optionsOf;
 
-    RunData(TemplateSession& source, QString& s) : session(source), screen(source.screen), step(s)
+    RunData(TemplateSession& source, QString& s)
+        : session(source), screen(source.screen), step(s), optionsOf(screen.OptionRows())
     {
-        optionsOf.resize(static_cast<size_t>(screen.FieldCount()));
-        for (int j = 1; j < screen.OptionCount(); ++j) {
-            bool ok = false;
-            const int owner = screen.Option(j).DataOption.tag.toInt(&ok);
-            if (ok && owner > 0 && owner < screen.FieldCount())
-                optionsOf[static_cast<size_t>(owner)].push_back(j);
-        }
     }
     int Fields() const { return screen.FieldCount(); }
     const QString& Style(int i) const { return screen.Field(i).DataLabel.tag; }
@@ -312,24 +306,20 @@ QString RandomCode()
 void MakeHtml(TemplateSession& session)
 {
     QString step = QStringLiteral("Make HTML");
-    try {
-        AsAppError([&] {
-            RunData run(session, step);
-            const QString code = RandomCode();
-            run.ApplyTheme();
-            run.ReplaceGlobals(code);
-            run.ApplyMath();
-            QString output = run.Merge();
-            step = QStringLiteral("Make HTML - finish template");
-            if (!output.isEmpty()) {
-                if (output.endsWith(QChar(0)))
-                    output.chop(1);
-                session.HTMLtext.SetText(output + QStringLiteral("\r\n") + kVarKitAssisted + QStringLiteral("\r\n\r\n"));
-            }
-            session.HtmlSize = QString::number(session.HTMLtext.Length());
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(session.dialogs(), kTitle, error, step);
-    }
+    Reported(session.dialogs(), kTitle, step, [&] {
+        RunData run(session, step);
+        const QString code = RandomCode();
+        run.ApplyTheme();
+        run.ReplaceGlobals(code);
+        run.ApplyMath();
+        QString output = run.Merge();
+        step = QStringLiteral("Make HTML - finish template");
+        if (!output.isEmpty()) {
+            if (output.endsWith(QChar(0)))
+                output.chop(1);
+            session.HTMLtext.SetText(output + QStringLiteral("\r\n") + kVarKitAssisted + QStringLiteral("\r\n\r\n"));
+        }
+        session.HtmlSize = QString::number(session.HTMLtext.Length());
+    });
     session.NotifyChanged();
 }

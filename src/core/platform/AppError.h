@@ -58,3 +58,32 @@ QString ErrorReportText(const AppError& error, const QString& step);
 
 // Shows the standard error report: exclamation icon, OK button, the procedure's report title.
 void ShowErrorReport(Dialogs& dialogs, const QString& title, const AppError& error, const QString& step);
+
+// Runs a procedure's body under its error report: an unexpected failure ends the body and shows
+// the standard report titled `title` at the step the body had reached (`step` names the
+// caller's step text, which the body updates as it goes). True when the body ran to its end.
+template <typename Body>
+bool Reported(Dialogs& dialogs, const QString& title, const QString& step, Body&& body)
+{
+    try {
+        AsAppError(body);
+        return true;
+    } catch (const AppError& error) {
+        ShowErrorReport(dialogs, title, error, step);
+        return false;
+    }
+}
+
+// The same, for a procedure whose report names the location from the failure: `location`
+// takes the AppError and gives the text after "Location = ".
+template <typename Location, typename Body>
+bool ReportedAt(Dialogs& dialogs, const QString& title, Location&& location, Body&& body)
+{
+    try {
+        AsAppError(body);
+        return true;
+    } catch (const AppError& error) {
+        ShowErrorReport(dialogs, title, error, location(error));
+        return false;
+    }
+}

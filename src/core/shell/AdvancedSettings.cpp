@@ -40,60 +40,53 @@ void AdvButton_Click(FormState& form, int index)
 {
     const QString step = QStringLiteral("Advanced Settings");
     AdvancedSettingsState& panel = form.AdvSettings;
-    try {
-        AsAppError([&] {
-            if (index == 0) {
-                panel.visible = false;
-                return;
-            }
-            if (index != 1)
-                return;
-            const QString problems = DefaultPathProblems(panel.templateText, panel.splashText);
-            if (!problems.isEmpty()) {
-                form.dialogs().Message(QStringLiteral("Default File Settings"),
-                                       problems + QStringLiteral("Please revise your Template or Image path.") + kCrLf + kCrLf,
-                                       MsgButtons::Ok, MsgIcon::Exclamation);
-                return;
-            }
-            form.StartupTemplate = panel.templateText;
-            form.SplashLogo = panel.splashText;
-            const QString image = form.folders.FindOrUserPath(form.SplashLogo);
-            if (!FileExists(image)) {
-                const MsgAnswer answer = form.dialogs().Message(
-                    QStringLiteral("Default Splash Image"),
-                    QStringLiteral("Could not find the image file:") + kCrLf + image + kCrLf + kCrLf + QStringLiteral("Continue anyway?"),
-                    MsgButtons::YesNoCancel, MsgIcon::Exclamation);
-                if (answer != MsgAnswer::Yes)
-                    return;
-            }
+    Reported(form.dialogs(), QStringLiteral("Save Advanced Settings"), step, [&] {
+        if (index == 0) {
             panel.visible = false;
-            form.MarkupLocked = panel.lockChecked;
-            for (size_t i = 0; i < 10; ++i) {
-                form.HelpCaptions[i + 1] = panel.menuItem[i];
-                form.HelpLinks[i + 1] = panel.menuLink[i];
-            }
-            try {
-                WriteCustomSettings(form);
-            } catch (const AppError&) {
-                panel.visible = true;  // what was typed stays in the panel
-                throw;
-            }
-            ReadCustomSettings(form, form.folders.SettingsFileToRead());
-            ApplySplashLogo(form);
-            // The start-up template replaces the current one: unsaved work is asked about first,
-            // as Open does, and a cancelled question keeps the current template (the settings
-            // are stored either way).
-            if (!form.StartupTemplate.isEmpty() && SettleUnsavedWork(form)) {
-                form.FileName.text = form.folders.FindOrUserPath(form.StartupTemplate);
-                TabTop_Click(form, 0);
-                FetchTemplate(form);
-                ImportTemplate(form);
-                form.TemplateChanged = false;
-            }
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Save Advanced Settings"), error, step);
-    }
+            return;
+        }
+        if (index != 1)
+            return;
+        const QString problems = DefaultPathProblems(panel.templateText, panel.splashText);
+        if (!problems.isEmpty()) {
+            form.dialogs().Message(QStringLiteral("Default File Settings"),
+                                   problems + QStringLiteral("Please revise your Template or Image path.") + kCrLf + kCrLf,
+                                   MsgButtons::Ok, MsgIcon::Exclamation);
+            return;
+        }
+        form.StartupTemplate = panel.templateText;
+        form.SplashLogo = panel.splashText;
+        const QString image = form.folders.FindOrUserPath(form.SplashLogo);
+        if (!FileExists(image)) {
+            const MsgAnswer answer = form.dialogs().Message(
+                QStringLiteral("Default Splash Image"),
+                QStringLiteral("Could not find the image file:") + kCrLf + image + kCrLf + kCrLf + QStringLiteral("Continue anyway?"),
+                MsgButtons::YesNoCancel, MsgIcon::Exclamation);
+            if (answer != MsgAnswer::Yes)
+                return;
+        }
+        panel.visible = false;
+        form.MarkupLocked = panel.lockChecked;
+        for (size_t i = 0; i < 10; ++i) {
+            form.HelpCaptions[i + 1] = panel.menuItem[i];
+            form.HelpLinks[i + 1] = panel.menuLink[i];
+        }
+        try {
+            WriteCustomSettings(form);
+        } catch (const AppError&) {
+            panel.visible = true;  // what was typed stays in the panel
+            throw;
+        }
+        ReadCustomSettings(form, form.folders.SettingsFileToRead());
+        ApplySplashLogo(form);
+        // The start-up template replaces the current one: unsaved work is asked about first,
+        // as Open does, and a cancelled question keeps the current template (the settings
+        // are stored either way).
+        if (!form.StartupTemplate.isEmpty() && SettleUnsavedWork(form)) {
+            TabTop_Click(form, 0);
+            LoadTemplate(form, form.folders.FindOrUserPath(form.StartupTemplate));
+        }
+    });
     form.NotifyChanged();
 }
 

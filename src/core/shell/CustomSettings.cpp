@@ -37,51 +37,47 @@ bool SettingsBoolean(const QString& text)
 void ReadCustomSettings(FormState& form, const QString& path)
 {
     const QString step = QStringLiteral("Read Custom Settings");
-    try {
-        AsAppError([&] {
-            const QString startup = Read(form, path, QStringLiteral("StartupTemplate")).trimmed();
-            if (!startup.isEmpty() && FileExists(form.folders.Find(startup)))
-                form.StartupTemplate = startup;
+    Reported(form.dialogs(), QStringLiteral("Custom Settings"), step, [&] {
+        const QString startup = Read(form, path, QStringLiteral("StartupTemplate")).trimmed();
+        if (!startup.isEmpty() && FileExists(form.folders.Find(startup)))
+            form.StartupTemplate = startup;
 
-            const QString lock = Read(form, path, QStringLiteral("PreventMarkup"), QStringLiteral("False"));
-            if (!lock.isEmpty()) {
-                form.MarkupLocked = SettingsBoolean(lock);
-                form.AdvSettings.lockChecked = form.MarkupLocked;
-                form.MenuHelpSettingsDes.enabled = !form.MarkupLocked;
-                form.MenuHelpSettingsActionEnabled = !form.MarkupLocked;
-                if (form.MarkupLocked)
-                    form.CustomLogoVisible = true;
-                if (IsMarkupScreen(ScreenOf(form)))
-                    TabTop_Click(form, 1);
+        const QString lock = Read(form, path, QStringLiteral("PreventMarkup"), QStringLiteral("False"));
+        if (!lock.isEmpty()) {
+            form.MarkupLocked = SettingsBoolean(lock);
+            form.AdvSettings.lockChecked = form.MarkupLocked;
+            form.MenuHelpSettingsDes.enabled = !form.MarkupLocked;
+            form.MenuHelpSettingsActionEnabled = !form.MarkupLocked;
+            if (form.MarkupLocked)
+                form.CustomLogoVisible = true;
+            if (IsMarkupScreen(ScreenOf(form)))
+                TabTop_Click(form, 1);
+        }
+
+        const QString splash = Read(form, path, QStringLiteral("SplashLogo")).trimmed();
+        if (!splash.isEmpty())
+            form.SplashLogo = splash;
+
+        ClearMenuOptions(form);
+        for (int n = 1; n <= 25; ++n) {
+            const QString caption = Read(form, path, QStringLiteral("HelpMenu") + QString::number(n));
+            const QString link = Read(form, path, QStringLiteral("HelpLink") + QString::number(n));
+            if (!caption.isEmpty())
+                form.HelpCaptions[static_cast<size_t>(n)] = caption;
+            if (!link.isEmpty())
+                form.HelpLinks[static_cast<size_t>(n)] = link;
+            const QString& c = form.HelpCaptions[static_cast<size_t>(n)];
+            const QString& l = form.HelpLinks[static_cast<size_t>(n)];
+            if (l.isEmpty() || c.isEmpty()) {
+                // A caption without a link brands the title bar; the last such entry wins.
+                if (!c.trimmed().isEmpty())
+                    form.WindowCaption = QStringLiteral(" VarKit - ") + c;
+            } else {
+                AddCustomHelp(form, c, l);
             }
-
-            const QString splash = Read(form, path, QStringLiteral("SplashLogo")).trimmed();
-            if (!splash.isEmpty())
-                form.SplashLogo = splash;
-
-            ClearMenuOptions(form);
-            for (int n = 1; n <= 25; ++n) {
-                const QString caption = Read(form, path, QStringLiteral("HelpMenu") + QString::number(n));
-                const QString link = Read(form, path, QStringLiteral("HelpLink") + QString::number(n));
-                if (!caption.isEmpty())
-                    form.HelpCaptions[static_cast<size_t>(n)] = caption;
-                if (!link.isEmpty())
-                    form.HelpLinks[static_cast<size_t>(n)] = link;
-                const QString& c = form.HelpCaptions[static_cast<size_t>(n)];
-                const QString& l = form.HelpLinks[static_cast<size_t>(n)];
-                if (l.isEmpty() || c.isEmpty()) {
-                    // A caption without a link brands the title bar; the last such entry wins.
-                    if (!c.trimmed().isEmpty())
-                        form.WindowCaption = QStringLiteral(" VarKit - ") + c;
-                } else {
-                    AddCustomHelp(form, c, l);
-                }
-            }
-            form.HelpMenuSettingsCount = static_cast<int>(form.MenuHelpFile.size());
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Custom Settings"), error, step);
-    }
+        }
+        form.HelpMenuSettingsCount = static_cast<int>(form.MenuHelpFile.size());
+    });
     form.NotifyChanged();
 }
 

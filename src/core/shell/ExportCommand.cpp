@@ -118,9 +118,9 @@ QList<int> Targets(const QString& option, const QString& target, int count, cons
 
 }  // namespace
 
-bool ApplyExportSettings(FormState& form, const ExportRequest& request, QString& error)
+bool ApplyExportSettings(TemplateSession& session, const ExportRequest& request, QString& error)
 {
-    EditScreen& screen = form.screen;
+    EditScreen& screen = session.screen;
     for (const ExportRequest::Setting& set : request.sets) {
         const QList<int> targets = Targets(
             QStringLiteral("--set"), set.target, screen.FieldCount(), [&](int i) { return screen.Field(i).DataLabel.caption; },
@@ -140,7 +140,7 @@ bool ApplyExportSettings(FormState& form, const ExportRequest& request, QString&
             return false;
         for (int g : targets) {
             screen.Group(g).DataKeep.value = include.value == QLatin1String("yes") ? 1 : 0;
-            DataKeep_Click(screen, form.dialogs(), g);
+            DataKeep_Click(screen, session.dialogs(), g);
         }
     }
     return true;

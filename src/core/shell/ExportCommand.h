@@ -23,9 +23,9 @@ struct ExportRequest {
 // they are malformed.
 std::optional<ExportRequest> ParseExportArguments(const QStringList& arguments, QString& error);
 
-class FormState;
+class TemplateSession;
 // Applies the settings to an imported form; false (and the reason) when one matches nothing.
-bool ApplyExportSettings(FormState& form, const ExportRequest& request, QString& error);
+bool ApplyExportSettings(TemplateSession& session, const ExportRequest& request, QString& error);
 
 // Exit status 0, or 2 with a message on standard error.
 int RunExportCommand(const ProgramFolders& folders, const QStringList& arguments);

@@ -1,14 +1,14 @@
 #include "FieldsReport.h"
 
-#include "FormState.h"
+#include "editscreen/TemplateSession.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-QByteArray FieldsReportJson(const FormState& form)
+QByteArray FieldsReportJson(const TemplateSession& session)
 {
-    const EditScreen& screen = form.screen;
+    const EditScreen& screen = session.screen;
     QJsonArray fields;
     for (int i = 1; i < screen.FieldCount(); ++i) {
         const EditField& field = screen.Field(i);
@@ -51,10 +51,10 @@ QByteArray FieldsReportJson(const FormState& form)
         });
     }
     QJsonArray segments;
-    const int last = qMin(screen.FieldCount(), FormState::kMaxFieldIndex);
+    const int last = qMin(screen.FieldCount(), TemplateSession::kMaxFieldIndex);
     for (int i = 0; i <= last; ++i)
-        segments.append(form.TemplateSegments[i]);
-    const QJsonObject root{{QStringLiteral("encoding"), form.TemplateEncoding.Name()},
+        segments.append(session.TemplateSegments[i]);
+    const QJsonObject root{{QStringLiteral("encoding"), session.TemplateEncoding.Name()},
                            {QStringLiteral("fields"), fields},
                            {QStringLiteral("groups"), groups},
                            {QStringLiteral("segments"), segments}};

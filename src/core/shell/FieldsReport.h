@@ -4,6 +4,6 @@
 // name the Encoding standard gives the encoding the template was read in.
 #include <QByteArray>
 
-class FormState;
+class TemplateSession;
 
-QByteArray FieldsReportJson(const FormState& form);
+QByteArray FieldsReportJson(const TemplateSession& session);

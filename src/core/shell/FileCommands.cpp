@@ -27,14 +27,6 @@ MsgAnswer AskToSave(FormState& form, const QString& title, const QString& first,
     return form.dialogs().Message(title, first + kCrLf + second, MsgButtons::YesNoCancel, MsgIcon::Exclamation);
 }
 
-void LoadTemplate(FormState& form, const QString& path)
-{
-    form.FileName.text = path;
-    FetchTemplate(form);
-    if (!form.MarkupText.Text().isEmpty())
-        ImportTemplate(form);
-}
-
 void ClearTemplate(FormState& form)
 {
     form.FileName.text.clear();
@@ -56,7 +48,7 @@ bool SettleUnsavedWork(FormState& form)
                                            QStringLiteral("before continuing?"));
         if (answer == MsgAnswer::Cancel)
             return false;
-        if (answer == MsgAnswer::Yes && (!MenuFileSave_Click(form, 0) || form.FileName.tag == QLatin1String("Cancel")))
+        if (answer == MsgAnswer::Yes && !MenuFileSave_Click(form, 0))
             return false;
     }
     if (form.ExportChanged) {
@@ -64,7 +56,7 @@ bool SettleUnsavedWork(FormState& form)
                                            QStringLiteral("before continuing?"));
         if (answer == MsgAnswer::Cancel)
             return false;
-        if (answer == MsgAnswer::Yes && (!MenuFileSaveWeb_Click(form) || form.FileName.tag == QLatin1String("Cancel")))
+        if (answer == MsgAnswer::Yes && !MenuFileSaveWeb_Click(form))
             return false;
     }
     return true;
@@ -93,34 +85,31 @@ QString SaveDialogName(const QString& chosen, int filterIndex)
 void GetFilename(FormState& form, QString& action, int kind, QString& fileName)
 {
     const QString step = QStringLiteral("Get Filename");
-    try {
-        AsAppError([&] {
-            QString& folder = kind == 4 ? form.DialogFolders.kind4 : form.DialogFolders.general;
-            if (folder.isEmpty())
-                folder = form.folders.Program();
-            FileDialogRequest request;
-            request.save = action != QLatin1String("OPEN");
-            request.title = action + (kind == 2 ? QStringLiteral(" Template File") : QStringLiteral(" HTML File"));
-            request.filter = kFileDialogFilter;
-            request.filterIndex = kind;
-            request.folder = folder;
-            request.fileName = fileName;
-            const FileDialogResult result = form.dialogs().FileDialog(request);
-            if (result.path.isEmpty()) {
-                action = QStringLiteral("CANCEL");
-                form.FileName.tag = QStringLiteral("Cancel");
-                return;
-            }
-            QString chosen = result.path;
-            if (request.save)
-                chosen = SaveDialogName(chosen, result.filterIndex);
-            folder = ExtractDirectory(chosen);
-            fileName = chosen;
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Open/Save Filename"), error, step);
+    const bool ran = Reported(form.dialogs(), QStringLiteral("Open/Save Filename"), step, [&] {
+        QString& folder = kind == 4 ? form.DialogFolders.kind4 : form.DialogFolders.general;
+        if (folder.isEmpty())
+            folder = form.folders.Program();
+        FileDialogRequest request;
+        request.save = action != QLatin1String("OPEN");
+        request.title = action + (kind == 2 ? QStringLiteral(" Template File") : QStringLiteral(" HTML File"));
+        request.filter = kFileDialogFilter;
+        request.filterIndex = kind;
+        request.folder = folder;
+        request.fileName = fileName;
+        const FileDialogResult result = form.dialogs().FileDialog(request);
+        if (result.path.isEmpty()) {
+            action = QStringLiteral("CANCEL");
+            form.FileName.tag = QStringLiteral("Cancel");
+            return;
+        }
+        QString chosen = result.path;
+        if (request.save)
+            chosen = SaveDialogName(chosen, result.filterIndex);
+        folder = ExtractDirectory(chosen);
+        fileName = chosen;
+    });
+    if (!ran)
         action = QStringLiteral("CANCEL");
-    }
 }
 
 void MenuFile_Click(FormState& form)
@@ -140,27 +129,23 @@ void MenuFile_Click(FormState& form)
 void MenuFileOpen_Click(FormState& form, int index)
 {
     const QString step = index == 1 ? QStringLiteral("Clear Template") : QStringLiteral("Open Template");
-    try {
-        AsAppError([&] {
-            if (!SettleUnsavedWork(form))
-                return;
-            if (index == 1) {
-                ClearTemplate(form);
-                return;
-            }
-            QString action = QStringLiteral("OPEN");
-            QString name;
-            GetFilename(form, action, 2, name);
-            if (action == QLatin1String("CANCEL")) {
-                form.FileName.tag = QStringLiteral("Cancel");
-                return;
-            }
-            LoadTemplate(form, name);
-            form.ExportChanged = form.TemplateChanged = false;
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Open/Clear Template"), error, step);
-    }
+    Reported(form.dialogs(), QStringLiteral("Open/Clear Template"), step, [&] {
+        if (!SettleUnsavedWork(form))
+            return;
+        if (index == 1) {
+            ClearTemplate(form);
+            return;
+        }
+        QString action = QStringLiteral("OPEN");
+        QString name;
+        GetFilename(form, action, 2, name);
+        if (action == QLatin1String("CANCEL")) {
+            form.FileName.tag = QStringLiteral("Cancel");
+            return;
+        }
+        if (LoadTemplate(form, name))
+            form.ExportChanged = false;
+    });
     form.NotifyChanged();
 }
 
@@ -168,51 +153,47 @@ bool MenuFileSave_Click(FormState& form, int index)
 {
     const QString step = QStringLiteral("Save File");
     bool saved = false;
-    try {
-        AsAppError([&] {
-            bool ask = form.FileName.text.isEmpty() || index == 1 || index == 2;
-            for (;;) {
-                QString path = form.FileName.text;
-                if (ask) {
-                    QString action = QStringLiteral("SAVE");
-                    GetFilename(form, action, 2, path);
-                    if (action == QLatin1String("CANCEL")) {
-                        form.FileName.tag = QStringLiteral("Cancel");
-                        return;
-                    }
-                    form.FileName.tag = QStringLiteral("Saving");
-                }
-                // The text is written as it stands, to its last character: a template opened
-                // and saved keeps every byte, its ending included.
-                const QString text = index == 2 ? form.ModifiedTemplate : form.MarkupText.Text();
-                try {
-                    WriteTextFile(path, text, form.TemplateEncoding);
-                } catch (const AppError& error) {
-                    if (error.number() == ErrorNumber::PermissionDenied) {
-                        form.dialogs().Message(QStringLiteral("File Error"),
-                                               QStringLiteral("Existing template may be protected. ") + kCrLf
-                                                   + QStringLiteral("Choose a new file name. "),
-                                               MsgButtons::Ok, MsgIcon::Exclamation);
-                        ask = true;  // as Save Template As does
-                        continue;
-                    }
-                    form.dialogs().Message(QStringLiteral("File Error"), QStringLiteral("File Save Error. "), MsgButtons::Ok,
-                                           MsgIcon::Exclamation);
-                    form.FileName.tag.clear();
+    Reported(form.dialogs(), QStringLiteral("Save Filename"), step, [&] {
+        bool ask = form.FileName.text.isEmpty() || index == 1 || index == 2;
+        for (;;) {
+            QString path = form.FileName.text;
+            if (ask) {
+                QString action = QStringLiteral("SAVE");
+                GetFilename(form, action, 2, path);
+                if (action == QLatin1String("CANCEL")) {
+                    form.FileName.tag = QStringLiteral("Cancel");
                     return;
                 }
-                form.FileName.text = path;
-                if (index != 2)
-                    form.FileName.tag.clear();
-                form.FileSize = QString::number(QFileInfo(ResolvePath(path)).size());
-                form.TemplateChanged = false;
-                saved = true;
+                form.FileName.tag = QStringLiteral("Saving");
+            }
+            // The text is written as it stands, to its last character: a template opened
+            // and saved keeps every byte, its ending included.
+            const QString text = index == 2 ? form.ModifiedTemplate : form.MarkupText.Text();
+            try {
+                WriteTextFile(path, text, form.TemplateEncoding);
+            } catch (const AppError& error) {
+                if (error.number() == ErrorNumber::PermissionDenied) {
+                    form.dialogs().Message(QStringLiteral("File Error"),
+                                           QStringLiteral("Existing template may be protected. ") + kCrLf
+                                               + QStringLiteral("Choose a new file name. "),
+                                           MsgButtons::Ok, MsgIcon::Exclamation);
+                    ask = true;  // as Save Template As does
+                    continue;
+                }
+                form.dialogs().Message(QStringLiteral("File Error"), QStringLiteral("File Save Error. "), MsgButtons::Ok,
+                                       MsgIcon::Exclamation);
+                form.FileName.tag.clear();
                 return;
             }
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Save Filename"), error, step);
-    }
+            form.FileName.text = path;
+            if (index != 2)
+                form.FileName.tag.clear();
+            form.FileSize = QString::number(QFileInfo(ResolvePath(path)).size());
+            form.TemplateChanged = false;
+            saved = true;
+            return;
+        }
+    });
     form.NotifyChanged();
     return saved;
 }
@@ -222,36 +203,33 @@ bool MenuFileSaveWeb_Click(FormState& form)
     const QString step = QStringLiteral("Save As Auction File");
     const QString templatePath = form.FileName.text;
     bool saved = false;
-    try {
-        AsAppError([&] {
-            QString action = QStringLiteral("SAVE");
-            QString path = templatePath;
-            GetFilename(form, action, 1, path);
-            if (action == QLatin1String("CANCEL")) {
-                form.FileName.tag = QStringLiteral("Cancel");
-                return;
-            }
-            form.FileName.tag = QStringLiteral("Saving");
-            form.FileName.text = path;
-            try {
-                WriteTextFile(path, form.HTMLtext.Text(), form.TemplateEncoding);
-            } catch (const AppError&) {
-                form.dialogs().Message(QStringLiteral("File Error"), QStringLiteral("File Save Error. ") + kCrLf + path,
-                                       MsgButtons::Ok, MsgIcon::Exclamation);
-                form.FileName.tag.clear();
-                form.FileName.text = templatePath;
-                return;  // ExportChanged stays set: the export is still unsaved
-            }
-            form.FileSize = QString::number(QFileInfo(ResolvePath(path)).size());
+    const bool ran = Reported(form.dialogs(), QStringLiteral("Save Filename"), step, [&] {
+        QString action = QStringLiteral("SAVE");
+        QString path = templatePath;
+        GetFilename(form, action, 1, path);
+        if (action == QLatin1String("CANCEL")) {
+            form.FileName.tag = QStringLiteral("Cancel");
+            return;
+        }
+        form.FileName.tag = QStringLiteral("Saving");
+        form.FileName.text = path;
+        try {
+            WriteTextFile(path, form.HTMLtext.Text(), form.TemplateEncoding);
+        } catch (const AppError&) {
+            form.dialogs().Message(QStringLiteral("File Error"), QStringLiteral("File Save Error. ") + kCrLf + path,
+                                   MsgButtons::Ok, MsgIcon::Exclamation);
             form.FileName.tag.clear();
-            form.ExportChanged = false;
             form.FileName.text = templatePath;
-            saved = true;
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Save Filename"), error, step);
+            return;  // ExportChanged stays set: the export is still unsaved
+        }
+        form.FileSize = QString::number(QFileInfo(ResolvePath(path)).size());
+        form.FileName.tag.clear();
+        form.ExportChanged = false;
         form.FileName.text = templatePath;
-    }
+        saved = true;
+    });
+    if (!ran)
+        form.FileName.text = templatePath;
     form.NotifyChanged();
     return saved;
 }
@@ -266,39 +244,34 @@ bool Form_QueryUnload(FormState& form)
 {
     const QString step = QStringLiteral("Request Close Program");
     bool keepOpen = false;
-    try {
-        AsAppError([&] {
-            // The whole import counts, not only the scan: the window stays until it has cleaned up.
-            if (form.TemplateLoading || form.ImportRunning) {
-                form.dialogs().Message(QStringLiteral("Template File"),
-                                       QStringLiteral("A Template is Loading.") + kCrLf + QStringLiteral("Please cancel before quitting."),
-                                       MsgButtons::Ok, MsgIcon::Exclamation);
-                TabTop_Click(form, 0);
+    const bool ran = Reported(form.dialogs(), QStringLiteral("Query Unload"), step, [&] {
+        // The whole import counts, not only the scan: the window stays until it has cleaned up.
+        if (form.TemplateLoading || form.ImportRunning) {
+            form.dialogs().Message(QStringLiteral("Template File"),
+                                   QStringLiteral("A Template is Loading.") + kCrLf + QStringLiteral("Please cancel before quitting."),
+                                   MsgButtons::Ok, MsgIcon::Exclamation);
+            TabTop_Click(form, 0);
+            keepOpen = true;
+            return;
+        }
+        if (!form.MarkupText.Text().isEmpty() && form.TemplateChanged) {
+            const MsgAnswer answer = AskToSave(form, QStringLiteral("Template File"), QStringLiteral("Save changes to current TEMPLATE "),
+                                               QStringLiteral("before quitting?"));
+            if (answer == MsgAnswer::Cancel
+                || (answer == MsgAnswer::Yes && !MenuFileSave_Click(form, 0))) {
                 keepOpen = true;
                 return;
             }
-            if (!form.MarkupText.Text().isEmpty() && form.TemplateChanged) {
-                const MsgAnswer answer = AskToSave(form, QStringLiteral("Template File"), QStringLiteral("Save changes to current TEMPLATE "),
-                                                   QStringLiteral("before quitting?"));
-                if (answer == MsgAnswer::Cancel
-                    || (answer == MsgAnswer::Yes && (!MenuFileSave_Click(form, 0) || form.FileName.tag == QLatin1String("Cancel")))) {
-                    keepOpen = true;
-                    return;
-                }
-            }
-            if (!form.HTMLtext.Text().isEmpty() && form.ExportChanged) {
-                const MsgAnswer answer = AskToSave(form, QStringLiteral("HTML File"), QStringLiteral("Save changes to HTML Export File "),
-                                                   QStringLiteral("before quitting?"));
-                if (answer == MsgAnswer::Cancel
-                    || (answer == MsgAnswer::Yes && (!MenuFileSaveWeb_Click(form) || form.FileName.tag == QLatin1String("Cancel"))))
-                    keepOpen = true;
-            }
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Query Unload"), error, step);
-        keepOpen = true;
-    }
-    return keepOpen;
+        }
+        if (!form.HTMLtext.Text().isEmpty() && form.ExportChanged) {
+            const MsgAnswer answer = AskToSave(form, QStringLiteral("HTML File"), QStringLiteral("Save changes to HTML Export File "),
+                                               QStringLiteral("before quitting?"));
+            if (answer == MsgAnswer::Cancel
+                || (answer == MsgAnswer::Yes && !MenuFileSaveWeb_Click(form)))
+                keepOpen = true;
+        }
+    });
+    return keepOpen || !ran;
 }
 
 bool FileName_OLEDragOver(const QStringList& files)
@@ -313,15 +286,11 @@ bool FileName_OLEDragOver(const QStringList& files)
 void FileName_OLEDragDrop(FormState& form, const QStringList& files)
 {
     const QString step = QStringLiteral("Drop FileName");
-    try {
-        AsAppError([&] {
-            if (files.isEmpty() || !SettleUnsavedWork(form))
-                return;
-            LoadTemplate(form, files.first());
-            form.ExportChanged = form.TemplateChanged = false;
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Load Source File"), error, step);
-    }
+    Reported(form.dialogs(), QStringLiteral("Load Source File"), step, [&] {
+        if (files.isEmpty() || !SettleUnsavedWork(form))
+            return;
+        if (LoadTemplate(form, files.first()))
+            form.ExportChanged = false;
+    });
     form.NotifyChanged();
 }

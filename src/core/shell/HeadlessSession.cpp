@@ -1,7 +1,5 @@
 #include "HeadlessSession.h"
 
-#include "platform/Paths.h"
-#include "platform/TextFile.h"
 #include "ImportTemplate.h"
 #include "ScreenTag.h"
 
@@ -13,14 +11,5 @@ HeadlessSession::HeadlessSession(const ProgramFolders& folders) : form_(dialogs_
 
 bool HeadlessSession::Load(const QString& templatePath)
 {
-    form_.FileName.text = templatePath;
-    if (!CanOpenForReading(templatePath)) {
-        dialogs_.Message(QStringLiteral("Fetch Template Error"), QStringLiteral("File not found. Check file name or path."),
-                         MsgButtons::Ok, MsgIcon::None);
-        return false;
-    }
-    FetchTemplate(form_);
-    if (!form_.MarkupText.Text().isEmpty())
-        ImportTemplate(form_);
-    return dialogs_.ErrorReports() == 0;
+    return LoadTemplate(form_, templatePath) && dialogs_.ErrorReports() == 0;
 }

@@ -10,22 +10,18 @@ void ApplyHelpSeparatorRule(FormState& form)
 
 void AddCustomHelp(FormState& form, const QString& caption, const QString& link)
 {
-    try {
-        AsAppError([&] {
-            MenuItemState item;
-            if (caption.trimmed() != QLatin1String("-")) {
-                item.caption = QStringLiteral("   ") + caption;
-                form.MenuBarHelpVisible = true;
-            } else {
-                item.caption = QStringLiteral("-");
-                form.MenuBarHelpVisible = false;
-            }
-            item.tag = link;
-            form.MenuHelpFile.push_back(item);
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Custom Help"), error, QStringLiteral("Add custom help"));
-    }
+    Reported(form.dialogs(), QStringLiteral("Custom Help"), QStringLiteral("Add custom help"), [&] {
+        MenuItemState item;
+        if (caption.trimmed() != QLatin1String("-")) {
+            item.caption = QStringLiteral("   ") + caption;
+            form.MenuBarHelpVisible = true;
+        } else {
+            item.caption = QStringLiteral("-");
+            form.MenuBarHelpVisible = false;
+        }
+        item.tag = link;
+        form.MenuHelpFile.push_back(item);
+    });
     form.NotifyChanged();
 }
 

@@ -184,46 +184,51 @@ QString PriorChoicesFile(const QString& templatePath)
     return templatePath.left(templatePath.size() - 1) + QLatin1Char('e');
 }
 
-void FetchTemplate(FormState& form)
+bool FetchTemplate(TemplateSession& session, const QString& path)
 {
     const QString step = QStringLiteral("Fetch Template");
     TextFileData data;
     try {
-        data = ReadTextFile(form.FileName.text);
+        data = ReadTextFile(path);
     } catch (const AppError&) {
-        form.dialogs().Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
-        return;
+        session.dialogs().Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
+        return false;
     }
-    try {
-        AsAppError([&] {
-            form.TemplateEncoding = data.encoding;
-            form.MarkupText.SetText(data.text);
-            form.MarkupText.SetSelStart(0);
-            form.MarkupSize = QString::number(form.MarkupText.Length());
-            form.FileSize = QString::number(data.byteSize);
-            form.TemplateChanged = false;  // the markup is the file as it stands on disk
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Fetch Template"), error, step);
-    }
-    form.NotifyChanged();
+    Reported(session.dialogs(), QStringLiteral("Fetch Template"), step, [&] {
+        session.FileName.text = path;
+        session.TemplateEncoding = data.encoding;
+        session.MarkupText.SetText(data.text);
+        session.MarkupText.SetSelStart(0);
+        session.MarkupSize = QString::number(session.MarkupText.Length());
+        session.FileSize = QString::number(data.byteSize);
+        session.TemplateChanged = false;  // the markup is the file as it stands on disk
+    });
+    session.NotifyChanged();
+    return true;
+}
+
+bool LoadTemplate(FormState& form, const QString& path)
+{
+    if (!FetchTemplate(form, path))
+        return false;
+    if (!form.MarkupText.Text().isEmpty())
+        ImportTemplate(form);
+    form.TemplateChanged = false;
+    return true;
 }
 
 bool FileName_KeyPress(FormState& form, int keyAscii)
 {
     if (ScreenOf(form) == Screen::Export || keyAscii != 13 || form.FileName.text.isEmpty())
         return false;
-    form.FileName.text = ExpandHome(form.FileName.text);
-    if (!CanOpenForReading(form.FileName.text)) {
+    const QString path = ExpandHome(form.FileName.text);
+    if (!CanOpenForReading(path)) {
         form.dialogs().Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
         return true;
     }
     // Loading replaces the markup: unsaved work is asked about first, as the Open command does.
-    if (!SettleUnsavedWork(form))
-        return true;
-    FetchTemplate(form);
-    if (!form.MarkupText.Text().isEmpty())
-        ImportTemplate(form);
+    if (SettleUnsavedWork(form))
+        LoadTemplate(form, path);
     return true;
 }
 
@@ -245,44 +250,36 @@ void ImportTemplate(FormState& form)
     bool hasData = false;
     EditScreen& screen = form.screen;
 
-    try {
-        AsAppError([&] {
-            form.Button[4].caption = QStringLiteral("Cancel");
-            form.FileName.enabled = false;
-            form.FileMenuEnabled = false;
-            screen.DataScrollMessage.caption = QStringLiteral("Please wait...\r\nProcessing Template");
-            screen.DataScrollMessage.visible = true;
-            form.NotifyChanged();
+    const auto location = [&](const AppError& error) {
+        const bool tooManyTags = error.number() == ErrorNumber::SubscriptOutOfRange && step == QLatin1String("Reading Template");
+        return tooManyTags ? TooManyTagsStep(step) : step;
+    };
+    ReportedAt(form.dialogs(), QStringLiteral("Import Template"), location, [&] {
+        form.Button[4].caption = QStringLiteral("Cancel");
+        form.FileName.enabled = false;
+        form.FileMenuEnabled = false;
+        screen.DataScrollMessage.caption = QStringLiteral("Please wait...\r\nProcessing Template");
+        screen.DataScrollMessage.visible = true;
+        form.NotifyChanged();
 
-            step = QStringLiteral("Clearing Prior Template");
-            screen.DataScrollInsertVisible = false;
-            form.pump.RunNow();
-            ResetTemplateState(form, 120);
+        step = QStringLiteral("Clearing Prior Template");
+        screen.DataScrollInsertVisible = false;
+        form.pump.RunNow();
+        ResetTemplateState(form, 120);
 
-            ImportRun run{form, step, hasData, designerCommand};
-            run.ReadKeywords();
-        });
-    } catch (const AppError& error) {
-        const QString location = error.number() == ErrorNumber::SubscriptOutOfRange && step == QLatin1String("Reading Template")
-            ? TooManyTagsStep(step)
-            : step;
-        ShowErrorReport(form.dialogs(), QStringLiteral("Import Template"), error, location);
-    }
+        ImportRun run{form, step, hasData, designerCommand};
+        run.ReadKeywords();
+    });
 
     CleanUp(form, hasData);
 
     step = QStringLiteral("Load Prior choices");
-    try {
-        AsAppError([&] { OfferOlderData(form); });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Import Template"), error, step);
-    }
+    Reported(form.dialogs(), QStringLiteral("Import Template"), step, [&] { OfferOlderData(form); });
 
     if (designerCommand) {
         form.TemplateChanged = form.ExportChanged = false;
         if (!form.StartupTemplate.isEmpty()) {
-            form.FileName.text = form.folders.FindOrUserPath(form.StartupTemplate);
-            FileName_KeyPress(form, 13);
+            LoadTemplate(form, form.folders.FindOrUserPath(form.StartupTemplate));
         } else {
             MenuFileOpen_Click(form, 0);
         }

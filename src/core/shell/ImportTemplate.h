@@ -1,12 +1,21 @@
 #pragma once
-// Loading a template: FetchTemplate reads the file named in the file-name box into the markup
-// screen; ImportTemplate turns the markup into the edit screen, one field per tag.
+// Loading a template: FetchTemplate reads a template file into the markup screen;
+// ImportTemplate turns the markup into the edit screen, one field per tag. LoadTemplate does
+// both and is how every command loads a template (Open, a drop, the file-name box, start-up,
+// Save & Reload, a designer's installation template, the command-line tools).
 #include <QString>
 
 class FormState;
+class TemplateSession;
 
-void FetchTemplate(FormState& form);
+// Reads the template at `path` into the markup screen, with the caret at its start. The
+// file-name box takes the path only once the file was read: a file that cannot be read shows
+// "Fetch Template Error" and leaves the box and the markup as they were. True when it was read.
+bool FetchTemplate(TemplateSession& session, const QString& path);
 void ImportTemplate(FormState& form);
+// FetchTemplate, then ImportTemplate unless the markup is empty; the markup is then the file
+// as it stands on disk (not changed). True when the file was read.
+bool LoadTemplate(FormState& form, const QString& path);
 // The file-name box's key handler; true when it handled the key.
 bool FileName_KeyPress(FormState& form, int keyAscii);
 

@@ -3,26 +3,17 @@
 #include "platform/AppError.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
+#include "text/TextUtilities.h"
 
 #include <optional>
 #include <vector>
 
 namespace {
 
-bool IsBlank(QChar ch)
-{
-    return ch == u' ' || ch == u'\t' || ch == u'\r' || ch == u'\v' || ch == u'\f';
-}
-
+// What the profile functions trim around names and values.
 QStringView TrimBlanks(QStringView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && IsBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsBlank(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin);
+    return TrimmedOf(text, u" \t\r\v\f");
 }
 
 // What the raw text after "=" reads as: trimmed, then one pair of matching quotes taken off.

@@ -20,7 +20,7 @@ enum class Frame { Desc, Markup, Html };
 
 quint32 ColorOf(const char* html)
 {
-    return ColorValueFromWindowsText(BGR(QString::fromLatin1(html))).value_or(0);
+    return ColorValueFromHtml(QString::fromLatin1(html)).value_or(0);
 }
 
 void SetIdleBars(FormState& form)
@@ -127,29 +127,29 @@ quint32 SelectedBarColor(int tab)
     }
 }
 
-void LoadPriorChoices(FormState& form)
+void LoadPriorChoices(TemplateSession& session)
 {
-    form.pump.RunNow();
-    const QString file = PriorChoicesFile(form.FileName.text);
+    session.pump.RunNow();
+    const QString file = PriorChoicesFile(session.FileName.text);
     if (file.isEmpty() || !CanOpenForReading(file))
         return;
     // Only keys the file holds are read; the reader opens the file for every key.
     QSet<QString> stored;
     for (const QString& key : ProfileSectionKeys(kPriorChoicesSection, file))
         stored.insert(key.trimmed().toLower());
-    EditScreen& screen = form.screen;
+    EditScreen& screen = session.screen;
     for (int i = 1; i < screen.FieldCount(); ++i) {
         const QString key = QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
         if (!stored.contains(key))
             continue;
-        QString value = GetPrivateProfileString(kPriorChoicesSection, key, QString(), file, form.ProfileBufferSize);
+        QString value = GetPrivateProfileString(kPriorChoicesSection, key, QString(), file, session.ProfileBufferSize);
         if (value.isEmpty())
             continue;
         value.replace(QChar(0x00B6), QStringLiteral("\r\n"));
         screen.Field(i).DataField.text = value;
         screen.NotifyChanged(ScreenElement::Field, i);
     }
-    form.dialogs().Message(QStringLiteral("Use Edited Defaults"), UseEditedDefaultsText(), MsgButtons::YesNo,
+    session.dialogs().Message(QStringLiteral("Use Edited Defaults"), UseEditedDefaultsText(), MsgButtons::YesNo,
                            MsgIcon::Question);
     // Yes saves the entries as a modified template and then deletes the old file. The save
     // command comes with the authoring tools; until then the old file stays, so nothing a user
@@ -159,117 +159,109 @@ void LoadPriorChoices(FormState& form)
 void Button_Click(FormState& form, int index)
 {
     QString step = QStringLiteral("Command Action");
-    try {
-        AsAppError([&] {
-            switch (index) {
-            case 0:
-                step = QStringLiteral("make HTML");
-                form.HTMLframeVisible = true;
-                MakeHtml(form);
-                break;
-            case 1:
-                step = QStringLiteral("Back to Edit");
-                form.HTMLframeVisible = false;
-                break;
-            case 2:
-            case 12:
-                step = QStringLiteral("Open Previewer");
-                LinkPreview(form);
-                break;
-            case 3:
-                step = QStringLiteral("Copy HTML");
-                form.HTMLtext.Select(0, form.HTMLtext.Length());
-                form.clipboard().SetText(form.HTMLtext.Text());
-                break;
-            case 4:
-                step = QStringLiteral("Reload Template");
-                ImportTemplate(form);
-                break;
-            case 5:
-                step = QStringLiteral("Retrieve Defaults");
-                step = QStringLiteral("Load Prior choices");
-                LoadPriorChoices(form);
-                break;
-            case 6:
-                // Saving the entries as the template's defaults comes with the authoring tools.
-                step = QStringLiteral("Save Defaults");
-                break;
-            default:
-                break;
-            }
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Click Button"), error, step);
-    }
+    Reported(form.dialogs(), QStringLiteral("Click Button"), step, [&] {
+        switch (index) {
+        case 0:
+            step = QStringLiteral("make HTML");
+            form.HTMLframeVisible = true;
+            MakeHtml(form);
+            break;
+        case 1:
+            step = QStringLiteral("Back to Edit");
+            form.HTMLframeVisible = false;
+            break;
+        case 2:
+        case 12:
+            step = QStringLiteral("Open Previewer");
+            LinkPreview(form);
+            break;
+        case 3:
+            step = QStringLiteral("Copy HTML");
+            form.HTMLtext.Select(0, form.HTMLtext.Length());
+            form.clipboard().SetText(form.HTMLtext.Text());
+            break;
+        case 4:
+            step = QStringLiteral("Reload Template");
+            ImportTemplate(form);
+            break;
+        case 5:
+            step = QStringLiteral("Retrieve Defaults");
+            step = QStringLiteral("Load Prior choices");
+            LoadPriorChoices(form);
+            break;
+        case 6:
+            // Saving the entries as the template's defaults comes with the authoring tools.
+            step = QStringLiteral("Save Defaults");
+            break;
+        default:
+            break;
+        }
+    });
     form.NotifyChanged();
 }
 
 void TabTop_Click(FormState& form, int index)
 {
     QString step = QStringLiteral("Select Tab");
-    try {
-        AsAppError([&] {
-            form.TabTopToolTip[4] = kExportTabToolTip;
-            AskAboutBlowup(form);
-            switch (index) {
-            case 0:
-                SetIdleBars(form);
-                step = QStringLiteral("Select Edit tab");
-                SelectBar(form, 0);
-                BringToFront(form, Frame::Desc);
+    Reported(form.dialogs(), QStringLiteral("Click TabTops"), step, [&] {
+        form.TabTopToolTip[4] = kExportTabToolTip;
+        AskAboutBlowup(form);
+        switch (index) {
+        case 0:
+            SetIdleBars(form);
+            step = QStringLiteral("Select Edit tab");
+            SelectBar(form, 0);
+            BringToFront(form, Frame::Desc);
+            form.MenuEditEnabled = true;
+            form.FindEnabled = false;
+            SetScreen(form, Screen::Edit);
+            FocusFileName(form);
+            break;
+        case 1:
+            SetIdleBars(form);
+            step = QStringLiteral("Select Markup Tab");
+            SelectBar(form, 1);
+            BringToFront(form, Frame::Markup);
+            form.Blowup.visible = false;
+            if (!form.MarkupLocked) {
+                form.TagButtonFrameVisible = true;
+                form.TagButtonFrameEnabled = !form.CustomLogoVisible;
                 form.MenuEditEnabled = true;
-                form.FindEnabled = false;
-                SetScreen(form, Screen::Edit);
-                FocusFileName(form);
-                break;
-            case 1:
-                SetIdleBars(form);
-                step = QStringLiteral("Select Markup Tab");
-                SelectBar(form, 1);
-                BringToFront(form, Frame::Markup);
-                form.Blowup.visible = false;
-                if (!form.MarkupLocked) {
-                    form.TagButtonFrameVisible = true;
-                    form.TagButtonFrameEnabled = !form.CustomLogoVisible;
-                    form.MenuEditEnabled = true;
-                    SetScreen(form, Screen::Markup);
-                    form.FindEnabled = true;
-                } else {
-                    form.TagButtonFrameVisible = false;
-                    form.MenuEditEnabled = false;
-                    SetScreen(form, Screen::NoMarkup);
-                    form.FindEnabled = false;
-                }
-                FocusFileName(form);
-                break;
-            case 4:
-                if (!form.FileName.enabled)
-                    break;
-                if (ScreenOf(form) == Screen::Export) {
-                    // Still the export screen: its tool tip keeps saying so.
-                    form.TabTopToolTip[4] = kExportTabShownToolTip;
-                    step = QStringLiteral("Open Previewer");
-                    LinkPreview(form);
-                    break;
-                }
-                form.TabTopToolTip[4] = kExportTabShownToolTip;
-                SetIdleBars(form);
-                step = QStringLiteral("Select Export Tab");
-                SelectBar(form, 4);
-                BringToFront(form, Frame::Html);
-                form.Blowup.visible = false;
+                SetScreen(form, Screen::Markup);
                 form.FindEnabled = true;
-                form.MenuEditEnabled = true;
-                SetScreen(form, Screen::Export);
-                MakeHtml(form);
+            } else {
+                form.TagButtonFrameVisible = false;
+                form.MenuEditEnabled = false;
+                SetScreen(form, Screen::NoMarkup);
+                form.FindEnabled = false;
+            }
+            FocusFileName(form);
+            break;
+        case 4:
+            if (!form.FileName.enabled)
                 break;
-            default:
+            if (ScreenOf(form) == Screen::Export) {
+                // Still the export screen: its tool tip keeps saying so.
+                form.TabTopToolTip[4] = kExportTabShownToolTip;
+                step = QStringLiteral("Open Previewer");
+                LinkPreview(form);
                 break;
             }
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Click TabTops"), error, step);
-    }
+            form.TabTopToolTip[4] = kExportTabShownToolTip;
+            SetIdleBars(form);
+            step = QStringLiteral("Select Export Tab");
+            SelectBar(form, 4);
+            BringToFront(form, Frame::Html);
+            form.Blowup.visible = false;
+            form.FindEnabled = true;
+            form.MenuEditEnabled = true;
+            SetScreen(form, Screen::Export);
+            MakeHtml(form);
+            break;
+        default:
+            break;
+        }
+    });
     form.NotifyChanged();
 }
 
@@ -279,24 +271,20 @@ void TabTop_DblClick(FormState& form, int index)
         return;
     if (ScreenOf(form) != Screen::Export)
         TabTop_Click(form, 4);
-    try {
-        AsAppError([&] { LinkPreview(form); });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Click TabTops"), error, QStringLiteral("Open Previewer"));
-    }
+    Reported(form.dialogs(), QStringLiteral("Click TabTops"), QStringLiteral("Open Previewer"), [&] { LinkPreview(form); });
     form.NotifyChanged();
 }
 
-void MarkupText_Change(FormState& form)
+void MarkupText_Change(TemplateSession& session)
 {
-    form.MarkupSize = QString::number(form.MarkupText.Length());
-    form.TemplateChanged = true;
-    form.NotifyChanged();
+    session.MarkupSize = QString::number(session.MarkupText.Length());
+    session.TemplateChanged = true;
+    session.NotifyChanged();
 }
 
-void HTMLtext_Change(FormState& form)
+void HTMLtext_Change(TemplateSession& session)
 {
-    form.HtmlSize = QString::number(form.HTMLtext.Length());
-    form.ExportChanged = true;
-    form.NotifyChanged();
+    session.HtmlSize = QString::number(session.HTMLtext.Length());
+    session.ExportChanged = true;
+    session.NotifyChanged();
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 class FormState;
+class TemplateSession;
 
 // Button(index): 0 make HTML, 1 "< Edit", 2 and 12 Preview, 3 Copy, 4 Reload Template,
 // 5 Get (prior choices), 6 Save defaults; 7 to 11 do nothing.
@@ -17,7 +18,7 @@ void TabTop_Click(FormState& form, int index);
 void TabTop_DblClick(FormState& form, int index);
 
 // Loads the field values an older release kept beside the template (Button 5).
-void LoadPriorChoices(FormState& form);
+void LoadPriorChoices(TemplateSession& session);
 
 // The bars under the tab captions, 0x00BBGGRR, for tabs 0, 1 and 4.
 quint32 IdleBarColor(int tab);
@@ -28,5 +29,5 @@ inline const QString kExportTabShownToolTip = QStringLiteral("Click to view Brow
 
 // The change events of the two rich-text boxes: the size labels follow the text and the
 // unsaved-change flags are raised.
-void MarkupText_Change(FormState& form);
-void HTMLtext_Change(FormState& form);
+void MarkupText_Change(TemplateSession& session);
+void HTMLtext_Change(TemplateSession& session);

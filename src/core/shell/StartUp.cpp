@@ -11,11 +11,9 @@
 #include <QFile>
 #include <QImage>
 
-void InitScreenColors(FormState& form)
+void InitTagButtonColors(FormState& form)
 {
-    EditScreen& screen = form.screen;
-    InitScreenColors(screen);
-    const auto& c = screen.ScreenColors;
+    const auto& c = form.screen.ScreenColors;
     const struct {
         int button;
         quint32 color;
@@ -86,57 +84,50 @@ CommandLineAction HandleCommandLine(FormState& form, const QString& commandLine)
 bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks& hooks)
 {
     QString step = QStringLiteral("Loading program");
-    try {
-        AsAppError([&] {
-            form.TwipsPerPixelX = input.twipsPerPixelX;
-            form.TwipsPerPixelY = input.twipsPerPixelY;
-            form.folders = ProgramFolders(ProgramFolderOf(input.executableFolder), input.homes);
-            form.ProgramFile = input.executableFile;
-            form.ProfileBufferSize = 5000;
-            form.layout.HTMLframe.left = form.layout.DescFrame.left;
-            form.layout.HTMLframe.width = form.layout.DescFrame.width;
-            form.HelpMenuFixedCount = form.HelpMenuSettingsCount = static_cast<int>(form.MenuHelpFile.size());
+    bool closeNow = false;
+    Reported(form.dialogs(), QStringLiteral("Form Load"), step, [&] {
+        form.folders = ProgramFolders(ProgramFolderOf(input.executableFolder), input.homes);
+        form.ProgramFile = input.executableFile;
+        form.ProfileBufferSize = 5000;
+        form.layout.HTMLframe.left = form.layout.DescFrame.left;
+        form.layout.HTMLframe.width = form.layout.DescFrame.width;
+        form.HelpMenuFixedCount = form.HelpMenuSettingsCount = static_cast<int>(form.MenuHelpFile.size());
 
-            step = QStringLiteral("Loading program defaults");
-            InitScreenColors(form);
-            ReadCustomSettings(form, form.folders.SettingsFileToRead());
-            ApplySplashLogo(form);
-        });
+        step = QStringLiteral("Loading program defaults");
+        InitScreenColors(form.screen);
+        InitTagButtonColors(form);
+        ReadCustomSettings(form, form.folders.SettingsFileToRead());
+        ApplySplashLogo(form);
         TabTop_Click(form, 1);
-        bool closeNow = false;
-        AsAppError([&] {
-            EditScreen& screen = form.screen;
-            EditField& pattern = screen.Field(0);
-            pattern.DataField.geometry.top = -pattern.DataField.geometry.height;
-            pattern.DataLabel.geometry.top = pattern.DataField.geometry.top;
-            screen.DataScrollInsert.left = 0;
-            screen.DataScrollInsert.top = 0;
-            screen.DataScrollbar.max = screen.DataScrollInsert.height;
-            screen.NotifyChanged(ScreenElement::ScrollArea, 0);
 
-            if (HandleCommandLine(form, input.commandLine) == CommandLineAction::Associate) {
-                if (hooks.associateTplFiles)
-                    hooks.associateTplFiles();
-                HideProgramFiles(form);
-                form.pump.RunNow();
-                closeNow = true;
-            }
-        });
-        if (closeNow)
-            return false;
+        EditScreen& screen = form.screen;
+        EditField& pattern = screen.Field(0);
+        pattern.DataField.geometry.top = -pattern.DataField.geometry.height;
+        pattern.DataLabel.geometry.top = pattern.DataField.geometry.top;
+        screen.DataScrollInsert.left = 0;
+        screen.DataScrollInsert.top = 0;
+        screen.DataScrollbar.max = screen.DataScrollInsert.height;
+        screen.NotifyChanged(ScreenElement::ScrollArea, 0);
+
+        if (HandleCommandLine(form, input.commandLine) == CommandLineAction::Associate) {
+            if (hooks.associateTplFiles)
+                hooks.associateTplFiles();
+            HideProgramFiles(form);
+            form.pump.RunNow();
+            closeNow = true;
+            return;
+        }
         form.NotifyChanged();
         if (hooks.showWindow)
             hooks.showWindow();
-        AsAppError([&] { BuildHelpRows(form); });
+        BuildHelpRows(form);
         if (!form.FileName.text.isEmpty()) {
             TabTop_Click(form, 0);
-            FetchTemplate(form);
-            ImportTemplate(form);
-            form.TemplateChanged = false;
+            LoadTemplate(form, form.FileName.text);
         }
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Form Load"), error, step);
-    }
+    });
+    if (closeNow)
+        return false;
     form.NotifyChanged();
     return true;
 }

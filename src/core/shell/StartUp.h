@@ -25,16 +25,14 @@ struct FormLoadInput {
     UserHomes homes;
     // The whole argument text of the command line.
     QString commandLine;
-    int twipsPerPixelX = 15;
-    int twipsPerPixelY = 15;
 };
 
 // Runs the start-up steps in order. False when the window is to close at once (the switches
 // "i" and "d"); a failure is reported as "Form Load" and skips the remaining steps.
 bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks& hooks);
 
-// Fills the screen colour table and gives the tag buttons their backgrounds.
-void InitScreenColors(FormState& form);
+// Gives the tag buttons their backgrounds from the screen colour table.
+void InitTagButtonColors(FormState& form);
 
 // Shows or hides the splash logo over the markup screen according to the settings.
 void ApplySplashLogo(FormState& form);

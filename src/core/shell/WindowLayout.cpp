@@ -1,5 +1,6 @@
 #include "WindowLayout.h"
 
+#include "editscreen/OptionSets.h"
 #include "platform/AppError.h"
 #include "shell/FormState.h"
 
@@ -30,38 +31,14 @@ void HorizontalPass(FormState& form, int w)
     l.DataScrollbar.left = viewport.width - screen.DataScrollbar.width - 15;
 
     // Fields, and the options of every field that has an option set, spread over the new
-    // width. One pass over the options counts each field's options in index order.
+    // width; the rows come from one pass over the options.
     const int contentWidth = screen.DataScrollInsert.width;
-    const int fieldCount = screen.FieldCount();
-    std::vector<int> optionCountOf(static_cast<size_t>(fieldCount), 0);
-    for (int i = 1; i < fieldCount; ++i) {
+    const std::vector<std::vector<int>> rows = screen.OptionRows();
+    for (int i = 1; i < screen.FieldCount(); ++i) {
         TextBoxControl& box = screen.Field(i).DataField;
         box.geometry.width = contentWidth - box.geometry.left - 120;
-        if (!box.tag.isEmpty()) {
-            bool ok = false;
-            const int n = box.tag.toInt(&ok);
-            optionCountOf[static_cast<size_t>(i)] = ok && n > 0 ? n : 0;
-        }
         screen.NotifyChanged(ScreenElement::Field, i);
-    }
-    std::vector<int> seen(static_cast<size_t>(fieldCount), 0);
-    for (int j = 1; j < screen.OptionCount(); ++j) {
-        FieldOption& option = screen.Option(j);
-        bool ok = false;
-        const int i = option.DataOption.tag.toInt(&ok);
-        if (!ok || i < 1 || i >= fieldCount)
-            continue;
-        const int n = optionCountOf[static_cast<size_t>(i)];
-        if (n == 0)
-            continue;
-        const int k = seen[static_cast<size_t>(i)]++;
-        const TextBoxControl& box = screen.Field(i).DataField;
-        const int b = option.DataOptButton.geometry.width;
-        option.DataOption.geometry.width = box.geometry.width / n - b - 75;
-        option.DataOptButton.geometry.left = box.geometry.left + k * (b + 90 + option.DataOption.geometry.width);
-        option.DataOption.geometry.left = option.DataOptButton.geometry.left + b;
-        option.DataOptImg.geometry.left = option.DataOptColor.geometry.left = option.DataOption.geometry.left;
-        screen.NotifyChanged(ScreenElement::Option, j);
+        LayoutOptionRow(screen, i, rows[static_cast<size_t>(i)]);
     }
     for (int g = 1; g < screen.GroupCount(); ++g) {
         FieldGroup& group = screen.Group(g);
@@ -125,30 +102,26 @@ void VerticalPass(FormState& form, int h)
 
 void Form_Resize(FormState& form)
 {
-    try {
-        AsAppError([&] {
-            WindowLayoutModel& l = form.layout;
-            if (l.innerWidth <= 0 && l.innerHeight <= 0) {
-                // No window: only the scroll range follows the content.
-                form.screen.ApplyScrollRange();
-                return;
-            }
-            if (l.minimized)
-                return;
-            if (l.scrollbarHasFocus && form.FileName.enabled && form.onFocusFileName)
-                form.onFocusFileName();
-            const int w = l.innerWidth;
-            const int h = l.innerHeight;
-            l.Line0.x2 = w;
-            l.TabFrame.width = w;
-            if (w >= WindowLayoutModel::kWideEnough)
-                HorizontalPass(form, w);
-            if (h >= WindowLayoutModel::kTallEnough)
-                VerticalPass(form, h);
-        });
-    } catch (const AppError& error) {
-        ShowErrorReport(form.dialogs(), QStringLiteral("Resize Screen"), error, QStringLiteral("Resize Screen"));
-    }
+    Reported(form.dialogs(), QStringLiteral("Resize Screen"), QStringLiteral("Resize Screen"), [&] {
+        WindowLayoutModel& l = form.layout;
+        if (l.innerWidth <= 0 && l.innerHeight <= 0) {
+            // No window: only the scroll range follows the content.
+            form.screen.ApplyScrollRange();
+            return;
+        }
+        if (l.minimized)
+            return;
+        if (l.scrollbarHasFocus && form.FileName.enabled && form.onFocusFileName)
+            form.onFocusFileName();
+        const int w = l.innerWidth;
+        const int h = l.innerHeight;
+        l.Line0.x2 = w;
+        l.TabFrame.width = w;
+        if (w >= WindowLayoutModel::kWideEnough)
+            HorizontalPass(form, w);
+        if (h >= WindowLayoutModel::kTallEnough)
+            VerticalPass(form, h);
+    });
     if (form.onFormResize)
         form.onFormResize();
 }

@@ -45,8 +45,6 @@ struct WindowState {
 
     // Geometry of the static frames in twips, and the window's inner size (Form_Resize).
     WindowLayoutModel layout;
-    int TwipsPerPixelX = 15;
-    int TwipsPerPixelY = 15;
     // The tab captions 0 (EDIT), 1 (MARKUP) and 4 (EXPORT): tool tips and the bars under them.
     std::array<QString, 5> TabTopToolTip;
     std::array<quint32, 5> ColorLineColor{0xD0F0F0, 0xC8C8D8, 0, 0, 0xD0E0D0};  // the idle colours

@@ -117,93 +117,93 @@ void FetchKeywords(const TemplateFile& file, qint64& startLoc, Keyword& keyword,
         if (end > textStart)
             keyword.auctionText = text.mid(textStart, end - textStart);
     };
-    try {
-        AsAppError([&] {
-            bool insideInline = false;
-            bool insideWrapper = false;
-            qint64 wrapperAt = -1;  // where the buffer's wrapper opener starts, -1 when it holds none
-            qint64 lastRead = startLoc;
-            for (;;) {
-                if (file.AtEnd(startLoc)) {
-                    takeText();
-                    host.SetTemplateLoading(false);
-                    return;
-                }
-                step = QStringLiteral("Read Next File Byte");
-                if (file.templateBytes() > TemplateFile::kSizeLimit)
-                    throw AppError(ErrorNumber::Overflow);
-                // The cancel request changes only while events run, so after the first
-                // character the check that follows the events stands for this one too.
-                if (startLoc == callStart + 1 && host.CancelRequested())
-                    break;
-                if (startLoc < 1)
-                    throw AppError(ErrorNumber::InvalidCall, QStringLiteral("Bad file position"));
-                lastRead = startLoc;
-                const qint64 at = startLoc - 1;
-                const QChar c = text[at];
-                if (c == QLatin1Char(']') && insideInline) {
-                    SplitInlineTag(text.mid(bufferStart, at - bufferStart), keyword);
-                    break;
-                }
-                if (c == QLatin1Char('>') && insideWrapper) {
-                    keyword.prompt.clear();
-                    keyword.defaultText.clear();
-                    if (wrapperAt >= 0) {
-                        textStart = bufferStart;
-                        textEnd = wrapperAt;
-                        keyword.prompt = text.mid(wrapperAt + kWrapperOpener.size(), at - wrapperAt - kWrapperOpener.size());
-                    } else {
-                        // An inline opener inside the wrapper opener emptied the buffer: what is
-                        // left names it, and the text before the inline opener stays.
-                        keyword.prompt = text.mid(bufferStart, at - bufferStart);
-                    }
-                    SplitWrapperSuffix(keyword);
-                    break;
-                }
-                read = at + 1;
-                // Every character is looked at as it arrives, so a new keyword can only end at
-                // the buffer's last character: the tail says what a search of the whole buffer
-                // would. Until the first inline opener the text is the buffer, so a keyword that
-                // ends the buffer also ends the text; after it the text ends in none. The
-                // openers end in "T" and the closer in ">", which rules out most characters.
-                const char16_t u = c.unicode();
-                const bool endsInT = u == u'T' || u == u't' || (u >= 0x80 && c.toUpper() == QLatin1Char('T'));
-                if (endsInT && SliceEndsWith(text, bufferStart, read, kInlineOpener)) {
-                    insideInline = true;
-                    if (textEnd < 0)
-                        textEnd = read - kInlineOpener.size();
-                    bufferStart = read;
-                    wrapperAt = -1;
-                } else if (wrapperAt >= 0 || (endsInT && SliceEndsWith(text, bufferStart, read, kWrapperOpener))) {
-                    insideWrapper = true;
-                    if (wrapperAt < 0)
-                        wrapperAt = read - kWrapperOpener.size();
-                } else if (u == u'>' && SliceEndsWith(text, bufferStart, read, kWrapperCloser)) {
-                    if (textEnd < 0)
-                        textEnd = read - kWrapperCloser.size();
-                    keyword.keyStyle = QStringLiteral("EndGroup");
-                    keyword.prompt.clear();
-                    keyword.defaultText.clear();
-                    break;
-                }
-                host.ShowCodeSize(startLoc);
-                ++startLoc;
-                host.LetEventsRunSoon();
-                if (host.CancelRequested())
-                    break;
+    const auto location = [&](const AppError& error) {
+        return error.number() == ErrorNumber::Overflow ? OverflowStep(step) : step;
+    };
+    const bool ran = ReportedAt(host.dialogs(), QStringLiteral("Extract from Template"), location, [&] {
+        bool insideInline = false;
+        bool insideWrapper = false;
+        qint64 wrapperAt = -1;  // where the buffer's wrapper opener starts, -1 when it holds none
+        qint64 lastRead = startLoc;
+        for (;;) {
+            if (file.AtEnd(startLoc)) {
+                takeText();
+                host.SetTemplateLoading(false);
+                return;
             }
-            takeText();
-            // Finish: the next call starts right after the tag's closing character; a cancel
-            // leaves the position where it stands.
-            if (!host.CancelRequested())
-                startLoc = lastRead + 1;
-            host.LetEventsRun();
-            host.SetTemplateLoading(false);
-        });
-    } catch (const AppError& error) {
+            step = QStringLiteral("Read Next File Byte");
+            if (file.templateBytes() > TemplateFile::kSizeLimit)
+                throw AppError(ErrorNumber::Overflow);
+            // The cancel request changes only while events run, so after the first
+            // character the check that follows the events stands for this one too.
+            if (startLoc == callStart + 1 && host.CancelRequested())
+                break;
+            if (startLoc < 1)
+                throw AppError(ErrorNumber::InvalidCall, QStringLiteral("Bad file position"));
+            lastRead = startLoc;
+            const qint64 at = startLoc - 1;
+            const QChar c = text[at];
+            if (c == QLatin1Char(']') && insideInline) {
+                SplitInlineTag(text.mid(bufferStart, at - bufferStart), keyword);
+                break;
+            }
+            if (c == QLatin1Char('>') && insideWrapper) {
+                keyword.prompt.clear();
+                keyword.defaultText.clear();
+                if (wrapperAt >= 0) {
+                    textStart = bufferStart;
+                    textEnd = wrapperAt;
+                    keyword.prompt = text.mid(wrapperAt + kWrapperOpener.size(), at - wrapperAt - kWrapperOpener.size());
+                } else {
+                    // An inline opener inside the wrapper opener emptied the buffer: what is
+                    // left names it, and the text before the inline opener stays.
+                    keyword.prompt = text.mid(bufferStart, at - bufferStart);
+                }
+                SplitWrapperSuffix(keyword);
+                break;
+            }
+            read = at + 1;
+            // Every character is looked at as it arrives, so a new keyword can only end at
+            // the buffer's last character: the tail says what a search of the whole buffer
+            // would. Until the first inline opener the text is the buffer, so a keyword that
+            // ends the buffer also ends the text; after it the text ends in none. The
+            // openers end in "T" and the closer in ">", which rules out most characters.
+            const char16_t u = c.unicode();
+            const bool endsInT = u == u'T' || u == u't' || (u >= 0x80 && c.toUpper() == QLatin1Char('T'));
+            if (endsInT && SliceEndsWith(text, bufferStart, read, kInlineOpener)) {
+                insideInline = true;
+                if (textEnd < 0)
+                    textEnd = read - kInlineOpener.size();
+                bufferStart = read;
+                wrapperAt = -1;
+            } else if (wrapperAt >= 0 || (endsInT && SliceEndsWith(text, bufferStart, read, kWrapperOpener))) {
+                insideWrapper = true;
+                if (wrapperAt < 0)
+                    wrapperAt = read - kWrapperOpener.size();
+            } else if (u == u'>' && SliceEndsWith(text, bufferStart, read, kWrapperCloser)) {
+                if (textEnd < 0)
+                    textEnd = read - kWrapperCloser.size();
+                keyword.keyStyle = QStringLiteral("EndGroup");
+                keyword.prompt.clear();
+                keyword.defaultText.clear();
+                break;
+            }
+            host.ShowCodeSize(startLoc);
+            ++startLoc;
+            host.LetEventsRunSoon();
+            if (host.CancelRequested())
+                break;
+        }
         takeText();
-        const QString location = error.number() == ErrorNumber::Overflow ? OverflowStep(step) : step;
-        ShowErrorReport(host.dialogs(), QStringLiteral("Extract from Template"), error, location);
+        // Finish: the next call starts right after the tag's closing character; a cancel
+        // leaves the position where it stands.
+        if (!host.CancelRequested())
+            startLoc = lastRead + 1;
+        host.LetEventsRun();
+        host.SetTemplateLoading(false);
+    });
+    if (!ran) {
+        takeText();
         keyword.prompt = kScanError;
         host.SetTemplateLoading(false);
     }

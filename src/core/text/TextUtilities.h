@@ -1,8 +1,8 @@
 #pragma once
-// Four small string procedures used across the program: a case-insensitive replace-all, a
-// case-insensitive replace of delimited spans, a trim of layout characters and the folder part
-// of a path. The first three change the caller's text and also return the result; on an
-// unexpected failure they show the standard report and return empty text.
+// Small string procedures used across the program: a case-insensitive replace-all, a
+// case-insensitive replace of delimited spans, trims and the folder part of a path. The replaces
+// and Cleanup change the caller's text and also return the result; a failure (out of memory)
+// reaches the caller, whose own error report names it.
 #include <QString>
 
 QString ReplaceAnyCase(QString& sourceString, const QString& findString, const QString& replace);
@@ -12,6 +12,8 @@ QString ReplaceAnyCaseBetween(QString& sourceString, const QString& findStart, c
 QString Cleanup(QString& sentence);
 // Removes spaces (only spaces: tabs and no-break spaces stay) at both ends.
 QString TrimSpaces(const QString& text);
+// The text without any of the given characters at either end.
+QStringView TrimmedOf(QStringView text, QStringView characters);
 // The folder part of a path with its trailing separator ("\" or "/"), or empty text.
 QString ExtractDirectory(const QString& fileString);
 

@@ -188,3 +188,22 @@ TEST(OptionSets, ColourChipsTakeTheirColourFromTheText)
     }
     EXPECT_EQ(o.screen().Field(i).DataField.text, QStringLiteral("indianred"));
 }
+
+TEST(OptionSets, ManyOptionsNeverGetANegativeWidthOrOverlappingMarks)
+{
+    Options o;
+    QStringList choices;
+    for (int k = 1; k <= 17; ++k)
+        choices << QString::number(k);
+    const int i = o.AddSet(QStringLiteral(" "), choices.join(QLatin1Char('|')));
+    const std::vector<int> row = o.screen().OptionsOfField(i);
+    ASSERT_EQ(row.size(), 17u);
+    for (size_t k = 0; k < row.size(); ++k) {
+        const FieldOption& option = o.screen().Option(row[k]);
+        EXPECT_GE(option.DataOption.geometry.width, 0);
+        if (k > 0) {
+            EXPECT_GE(option.DataOptButton.geometry.left - o.screen().Option(row[k - 1]).DataOptButton.geometry.left,
+                      option.DataOptButton.geometry.width);
+        }
+    }
+}

@@ -83,7 +83,7 @@ TEST(FileCommands, SavingWritesTheMarkupOnceAndClearsTheFlag)
     EXPECT_EQ(f.Read(f.path), QByteArray("<p>[VarKit Item=Lamp]</p>\r\n<p>more</p>"));
     EXPECT_FALSE(f.form().TemplateChanged);
     EXPECT_EQ(f.form().FileSize, QStringLiteral("38"));
-    FetchTemplate(f.form());
+    FetchTemplate(f.form(), f.form().FileName.text);
     ASSERT_TRUE(MenuFileSave_Click(f.form(), 0));
     EXPECT_EQ(f.Read(f.path).size(), 38);  // a second save does not grow the file
     EXPECT_TRUE(f.dialogs().boxes.isEmpty());
@@ -299,7 +299,7 @@ TEST(FileCommands, FileSizeIsShownForAPathInWindowsForm)
     // A start-up template is named the way the settings file stores it: with backslashes.
     f.WriteFile(QStringLiteral("templates/Start_Here.TPL"), "<p>[VarKit Item=Cup]</p>");
     f.form().FileName.text = f.folder() + QStringLiteral("templates\\Start_Here.TPL");
-    FetchTemplate(f.form());
+    FetchTemplate(f.form(), f.form().FileName.text);
     f.form().MarkupText.SetText(QStringLiteral("<p>[VarKit Item=Mug]</p>"));
     ASSERT_TRUE(MenuFileSave_Click(f.form(), 0));
     const QByteArray written = f.Read(f.folder() + QStringLiteral("templates/Start_Here.TPL"));

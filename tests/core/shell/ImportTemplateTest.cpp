@@ -85,7 +85,7 @@ TEST(ImportTemplate, MissingFileAndEmptyMarkupHaveTheirMessages)
     FormFixture f;
     f.form().MarkupText.SetText(QStringLiteral("kept"));
     f.form().FileName.text = f.folder() + QStringLiteral("nowhere.tpl");
-    FetchTemplate(f.form());
+    FetchTemplate(f.form(), f.form().FileName.text);
     ASSERT_EQ(f.dialogs().boxes.size(), 1);
     EXPECT_EQ(f.dialogs().boxes[0].title, QStringLiteral("Fetch Template Error"));
     EXPECT_EQ(f.dialogs().boxes[0].text, QStringLiteral("File not found. Check file name or path."));

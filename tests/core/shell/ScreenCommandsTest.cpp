@@ -40,7 +40,7 @@ struct Screens {
     void Import(const QByteArray& bytes, const QString& name = QStringLiteral("t.tpl"))
     {
         form.FileName.text = Write(name, bytes);
-        FetchTemplate(form);
+        FetchTemplate(form, form.FileName.text);
         ImportTemplate(form);
     }
     QByteArray PreviewBytes() const
@@ -331,7 +331,7 @@ TEST(ScreenCommands, PriorChoicesFillTheFieldsWithLineBreaksForPilcrows)
     s.Write(QStringLiteral("old.tpe"), "[Edited Defaults]\r\n0001=first\xB6second\r\n0003=third\r\n");
     s.dialogs.answers = {MsgAnswer::Cancel, MsgAnswer::No};  // the import's question, then ours
     s.form.FileName.text = path;
-    FetchTemplate(s.form);
+    FetchTemplate(s.form, s.form.FileName.text);
     ImportTemplate(s.form);
     s.dialogs.boxes.clear();
     s.dialogs.answers = {MsgAnswer::No};
