@@ -121,3 +121,12 @@ TEST_F(ProgramFolder, MissingPaths)
     EXPECT_FALSE(FolderExists(folder + QStringLiteral("nowhere")));
     EXPECT_EQ(ResolvePath(QString()), QString());
 }
+
+TEST(Paths, ATildeStandsForTheHomeFolderAsAShellExpandsIt)
+{
+    const QString home = QDir::homePath();
+    EXPECT_EQ(ExpandHome(QStringLiteral("~")), home);
+    EXPECT_EQ(ExpandHome(QStringLiteral("~/shop/a.tpl")), home + QStringLiteral("/shop/a.tpl"));
+    for (const char* unchanged : {"~ann/a.tpl", "/srv/~/a.tpl", "a~/b.tpl", "templates\\~a.tpl", ""})
+        EXPECT_EQ(ExpandHome(QString::fromUtf8(unchanged)), QString::fromUtf8(unchanged));
+}

@@ -2,6 +2,7 @@
 #include "shell/ScreenTag.h"
 #include "support/FormFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -98,6 +99,20 @@ TEST(ImportTemplate, MissingFileAndEmptyMarkupHaveTheirMessages)
     EXPECT_EQ(f.dialogs().boxes.last().title, QStringLiteral("Import Template Error"));
     EXPECT_EQ(f.dialogs().boxes.last().text, QStringLiteral("There is no Template loaded. "));
     EXPECT_FALSE(f.form().ImportRunning);
+}
+
+TEST(ImportTemplate, KeyPressTakesATildeForTheHomeFolder)
+{
+    FormFixture f;
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", f.folder().toUtf8());  // the home a shell would expand "~" to
+    f.WriteFile(QStringLiteral("shop/a.tpl"), "[VarKit A=1]");
+    f.form().FileName.text = QStringLiteral("~/shop/a.tpl");
+    EXPECT_TRUE(FileName_KeyPress(f.form(), 13));
+    qputenv("HOME", home);
+    EXPECT_EQ(QDir::cleanPath(f.form().FileName.text), QDir::cleanPath(f.folder() + QStringLiteral("shop/a.tpl")));
+    EXPECT_EQ(f.screen().Field(1).DataField.text, QStringLiteral("1"));
+    EXPECT_TRUE(f.dialogs().boxes.isEmpty());
 }
 
 TEST(ImportTemplate, KeyPressLoadsOnEnterOnlyOutsideTheExportScreen)
