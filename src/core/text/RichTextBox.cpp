@@ -121,9 +121,9 @@ void RichTextBox::ReplaceText(int start, int end, const QString& with)
     map_.Replace(text_, start, end - start, static_cast<int>(with.size()));
 }
 
-QString RichTextBox::DocumentSlice(int position, int length) const
+QString RichTextBox::DocumentSlice(int position, int length)
 {
-    QTextCursor cursor(const_cast<QTextDocument*>(&document_));
+    QTextCursor cursor(&document_);
     cursor.setPosition(position);
     cursor.setPosition(position + length, QTextCursor::KeepAnchor);
     return cursor.selectedText();
@@ -133,7 +133,7 @@ QString RichTextBox::TypedText(QStringView shown, int start, int end) const
 {
     // A paragraph typed into the text becomes its own kind of line break, except where that
     // would pair with a CR before it or an LF after it.
-    const QString lineBreak = LineBreakOf(text_);
+    QString lineBreak;
     QString typed;
     typed.reserve(shown.size());
     for (qsizetype i = 0; i < shown.size(); ++i) {
@@ -141,6 +141,8 @@ QString RichTextBox::TypedText(QStringView shown, int start, int end) const
             typed += shown[i];
             continue;
         }
+        if (lineBreak.isEmpty())
+            lineBreak = LineBreakOf(text_);
         const bool pairsBefore = typed.isEmpty() && start > 0 && text_[start - 1] == u'\r' && lineBreak == u"\n";
         const bool pairsAfter = i + 1 == shown.size() && end < Length() && text_[end] == u'\n' && lineBreak == u"\r";
         typed += pairsBefore || pairsAfter ? QStringLiteral("\r\n") : lineBreak;

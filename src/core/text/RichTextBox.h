@@ -69,7 +69,7 @@ private:
     void ReplaceText(int start, int end, const QString& with);
     void OnDocumentChange(int position, int removed, int added);
     void OnDocumentChanged();
-    QString DocumentSlice(int position, int length) const;
+    QString DocumentSlice(int position, int length);
     QString TypedText(QStringView shown, int start, int end) const;
 
     QString text_;
