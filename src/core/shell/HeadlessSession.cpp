@@ -3,7 +3,8 @@
 #include "ImportTemplate.h"
 #include "ScreenTag.h"
 
-HeadlessSession::HeadlessSession(const ProgramFolders& folders) : form_(dialogs_, shell_, clipboard_)
+HeadlessSession::HeadlessSession(const ProgramFolders& folders, FILE* boxes)
+    : dialogs_(boxes), form_(dialogs_, shell_, clipboard_)
 {
     form_.folders = folders;
     SetScreen(form_, Screen::Edit);

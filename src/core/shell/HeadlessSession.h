@@ -8,7 +8,8 @@
 
 class HeadlessSession {
 public:
-    explicit HeadlessSession(const ProgramFolders& folders);
+    // The boxes go to `boxes` (standard error unless a caller wants them elsewhere).
+    explicit HeadlessSession(const ProgramFolders& folders, FILE* boxes = stderr);
 
     // Fetches and imports the template; false (with the message on standard error) when the
     // template cannot be read or its import failed.

@@ -1,0 +1,2 @@
+<META HTTP-EQUIV=Content-Type CONTENT="text/html;charset=windows-1251">
+<p>Русский [VarKit Name=Русский]</p>

@@ -1,0 +1,1 @@
+CAFɻ [VarKit x=ɻ]

@@ -1,0 +1,2 @@
+<meta charset="utf-16">
+<p>Café [VarKit Name=Café]</p>

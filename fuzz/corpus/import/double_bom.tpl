@@ -1,0 +1,1 @@
+﻿﻿t[VarKit a=b]

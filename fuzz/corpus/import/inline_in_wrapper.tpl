@@ -1,0 +1,1 @@
+<VarKit a [VarKit b=1] c>x</VarKit>

@@ -1,0 +1,1 @@
+[VarKit Bars=|||][VarKit Lead=||One|Two][VarKit Trail=One|Two|]

@@ -1,0 +1,1 @@
+<VarKit A=true><VarKit B=false>in</VarKit></VarKit>

@@ -1,0 +1,1 @@
+a b﷐c﷑[VarKit p= ] 

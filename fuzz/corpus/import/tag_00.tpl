@@ -1,0 +1,1 @@
+<b>[VarKit Title=My Auction]</b>

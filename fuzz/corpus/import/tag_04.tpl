@@ -1,0 +1,1 @@
+<b>[VarKit Link=a=b]</b>

@@ -1,0 +1,1 @@
+<b>[VarKit#Price=12.50]</b>

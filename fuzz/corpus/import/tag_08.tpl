@@ -1,0 +1,1 @@
+<b>[VarKit+Part=include.htm]</b>

@@ -1,0 +1,1 @@
+<b>[VarKit- Shipping]</b>

@@ -1,0 +1,1 @@
+<b>[VarKit~Fill in every box]</b>

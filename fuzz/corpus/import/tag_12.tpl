@@ -1,0 +1,1 @@
+<b>[VarKit$Help page=http://example.invalid/help]</b>

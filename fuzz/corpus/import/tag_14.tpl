@@ -1,0 +1,1 @@
+<b>[VarKit Size=Small|Medium||Large]</b>

@@ -1,0 +1,1 @@
+<b>[VarKit%Colour=#FF0000|green|blue]</b>

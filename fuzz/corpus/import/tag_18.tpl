@@ -1,0 +1,1 @@
+<b>[VarKit?Shade^=crimson|navy]</b>

@@ -1,0 +1,1 @@
+<b>[VarKit(Price#20)]</b>

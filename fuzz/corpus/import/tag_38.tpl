@@ -1,0 +1,1 @@
+<b>[vArKiT lower=case]</b>

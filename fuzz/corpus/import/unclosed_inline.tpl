@@ -1,0 +1,1 @@
+<p>[VarKit Open=never closed

@@ -1,0 +1,2 @@
+﻿[VarKit Name=Café]
+<p>€</p>

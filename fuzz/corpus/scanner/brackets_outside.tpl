@@ -1,0 +1,1 @@
+a ] b > c </p> [Var Kit] <Var Kit>

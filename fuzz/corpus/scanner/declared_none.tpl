@@ -1,0 +1,2 @@
+
+<p>Café €5 [VarKit Name=Café €5]</p>

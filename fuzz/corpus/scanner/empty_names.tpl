@@ -1,0 +1,1 @@
+<VarKit>	</VarKit><VarKit =true></VarKit>[VarKit?]

@@ -1,0 +1,1 @@
+[VarKit?price=1,299.00][VarKit?tax=$20][VarKit(price+tax)][VarKit(price*price/0)]

@@ -1,0 +1,1 @@
+[Var</VarKit>Kit x]

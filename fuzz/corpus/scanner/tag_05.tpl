@@ -1,0 +1,1 @@
+<b>[VarKit!Headline=Big Sale]</b>

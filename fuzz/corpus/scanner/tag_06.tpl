@@ -1,0 +1,1 @@
+<b>[VarKit:Site=http://example.invalid/]</b>

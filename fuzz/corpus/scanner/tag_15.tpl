@@ -1,0 +1,1 @@
+<b>[VarKit&Picture=red.png|blue.png]</b>

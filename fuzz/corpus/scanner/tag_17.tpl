@@ -1,0 +1,1 @@
+<b>[VarKit^Theme=Red|Blue]</b>

@@ -1,0 +1,1 @@
+<b>[VarKit?x^Shade=red]</b>

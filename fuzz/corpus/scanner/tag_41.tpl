@@ -1,0 +1,1 @@
+<b><VARKIT Gift wrap=TRUE></b>

@@ -1,0 +1,1 @@
+<VarKit Section never closed
