@@ -1,5 +1,6 @@
 #include "BenchTemplates.h"
 
+#include "platform/DiskFileOps.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
@@ -67,6 +68,7 @@ QString MakeBenchTemplate()
 QString WriteBenchTemplate(const QString& folder)
 {
     const QString path = QDir(folder).filePath(QStringLiteral("bench.tpl"));
-    WriteTextFile(path, MakeBenchTemplate(), TextEncoding::Windows1252);
+    DiskFileOps files;
+    WriteTextFile(files, path, MakeBenchTemplate(), TextEncoding::Windows1252);
     return path;
 }

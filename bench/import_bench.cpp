@@ -2,6 +2,7 @@
 // HTML, and the whole headless export process from start to exit.
 #include "BenchTemplates.h"
 #include "html/MakeHtml.h"
+#include "platform/DiskFileOps.h"
 #include "platform/NullServices.h"
 #include "platform/StderrDialogs.h"
 #include "shell/FormState.h"
@@ -21,7 +22,8 @@ struct Session {
     StderrDialogs dialogs;
     NullShell shell;
     BufferClipboard clipboard;
-    FormState form{dialogs, shell, clipboard};
+    DiskFileOps files;
+    FormState form{dialogs, shell, clipboard, files};
     Session()
     {
         form.folders = ProgramFolders(dir.path(), UserHomes{});

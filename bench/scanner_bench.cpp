@@ -1,6 +1,7 @@
 // The tag scanner on a 64K template of 2,000 tags: one iteration is one whole scan, from the
 // first byte to the end of the file, the way the import drives it.
 #include "BenchTemplates.h"
+#include "platform/DiskFileOps.h"
 #include "platform/EventPump.h"
 #include "platform/StderrDialogs.h"
 #include "template/TagScanner.h"
@@ -75,7 +76,8 @@ bool LoadBenchTemplate(benchmark::State& state, QTemporaryDir& dir, TemplateFile
         state.SkipWithError("no temporary folder");
         return false;
     }
-    file = TemplateFile::Open(WriteBenchTemplate(dir.path()));
+    DiskFileOps files;
+    file = TemplateFile::Open(files, WriteBenchTemplate(dir.path()));
     if (file.templateBytes() >= TemplateFile::kSizeLimit || file.templateBytes() < 64000) {
         state.SkipWithError("the bench template is not just under 64K");
         return false;
@@ -129,8 +131,9 @@ void BM_OpenAndScanWholeTemplate(benchmark::State& state)
         return;
     const QString path = dir.filePath(QStringLiteral("bench.tpl"));
     BenchHost host(false);
+    DiskFileOps files;
     for (auto _ : state) {
-        const TemplateFile opened = TemplateFile::Open(path);
+        const TemplateFile opened = TemplateFile::Open(files, path);
         const ScanCounts counts = ScanWholeFile(opened, host);
         benchmark::DoNotOptimize(counts.tags);
     }

@@ -1,6 +1,7 @@
 // The window: from start to the window shown with the start-up template imported, and importing
 // the 64 KB benchmark template in the window with its widgets.
 #include "BenchTemplates.h"
+#include "platform/DiskFileOps.h"
 #include "platform/NullServices.h"
 #include "shell/FormState.h"
 #include "shell/StartUp.h"
@@ -53,7 +54,8 @@ void StartToWindowShown(benchmark::State& state)
         QuietDialogs dialogs;
         NullShell shell;
         QtClipboard clipboard;
-        FormState form(dialogs, shell, clipboard);
+        DiskFileOps files;
+        FormState form(dialogs, shell, clipboard, files);
         MainWindow window(form);
         FormLoadInput input;
         input.executableFolder = programFolder;
@@ -91,7 +93,8 @@ void ImportBenchTemplateInWindow(benchmark::State& state)
     QuietDialogs dialogs;
     NullShell shell;
     QtClipboard clipboard;
-    FormState form(dialogs, shell, clipboard);
+    DiskFileOps files;
+    FormState form(dialogs, shell, clipboard, files);
     MainWindow window(form);
     form.folders = ProgramFolders(dir.path(), UserHomes{});
     window.show();

@@ -1,7 +1,7 @@
 #include "EditScreenView.h"
 
 #include "editscreen/SectionGroups.h"
-#include "platform/Paths.h"
+#include "platform/PictureFile.h"
 #include "shell/FormState.h"
 
 #include <QApplication>
@@ -263,9 +263,7 @@ QPixmap EditScreenView::MarkPixmap(bool selected)
     const QSize size(qMax(1, scale_.X(210)), qMax(1, scale_.Y(210)));
     const QString file = form_.folders.Find(selected ? QStringLiteral("icons/option-selected.png")
                                                      : QStringLiteral("icons/option-open.png"));
-    QImage image;
-    if (FileExists(file))
-        image.load(file);
+    const QImage image = ReadPicture(form_.files(), file);
     if (!image.isNull()) {
         cached = QPixmap::fromImage(image.scaled(size * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     } else {

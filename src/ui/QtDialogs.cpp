@@ -90,6 +90,9 @@ FileDialogResult QtDialogs::FileDialog(const FileDialogRequest& request)
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The program asks about replacing a file itself, once it knows the name it will write
+    // (an extension may still be added to the name typed here).
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, request.save);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -5,6 +5,7 @@
 #include "QtDialogs.h"
 #include "QtShell.h"
 #include "platform/AppError.h"
+#include "platform/DiskFileOps.h"
 #include "platform/FreedesktopAssociation.h"
 #include "platform/Paths.h"
 #include "shell/FormState.h"
@@ -62,9 +63,9 @@ QIcon ProgramIcon(const ProgramFolders& folders)
 }
 
 // The size and place the window had when it was last closed, on the screen it opens on.
-void RestorePlacement(QWidget& window, const QString& path)
+void RestorePlacement(FileOps& files, QWidget& window, const QString& path)
 {
-    const std::optional<WindowPlacement> placement = ReadWindowPlacement(path);
+    const std::optional<WindowPlacement> placement = ReadWindowPlacement(files, path);
     if (!placement)
         return;
     const QScreen* screen = QGuiApplication::screenAt(placement->normal.center());
@@ -75,10 +76,10 @@ void RestorePlacement(QWidget& window, const QString& path)
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }
 
-void SavePlacement(const QWidget& window, const QString& path)
+void SavePlacement(FileOps& files, const QWidget& window, const QString& path)
 {
     try {
-        WriteWindowPlacement(path, {window.normalGeometry(), window.isMaximized()});
+        WriteWindowPlacement(files, path, {window.normalGeometry(), window.isMaximized()});
     } catch (const AppError&) {
         // A read-only settings folder costs only the remembered size.
     }
@@ -112,7 +113,8 @@ int RunWindow(int argc, char** argv)
     QtShell shell;
     QtClipboard clipboard;
     FreedesktopAssociation association(input.homes);
-    FormState form(dialogs, shell, clipboard);
+    DiskFileOps files;
+    FormState form(dialogs, shell, clipboard, files);
     form.SetAssociation(association);
     MainWindow window(form);
     dialogs.SetParent(&window);
@@ -121,7 +123,7 @@ int RunWindow(int argc, char** argv)
     FormLoadHooks hooks;
     hooks.showWindow = [&] {
         window.setWindowIcon(ProgramIcon(form.folders));
-        RestorePlacement(window, form.folders.WindowStateFile());
+        RestorePlacement(files, window, form.folders.WindowStateFile());
         window.show();
         shown = true;
         window.SyncFromState();
@@ -139,6 +141,6 @@ int RunWindow(int argc, char** argv)
         window.show();
     const int status = app.exec();
     if (shown)
-        SavePlacement(window, form.folders.WindowStateFile());
+        SavePlacement(files, window, form.folders.WindowStateFile());
     return status;
 }

@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-FormFixture::FormFixture() : form_(std::make_unique<FormState>(dialogs_, shell_, clipboard_))
+FormFixture::FormFixture() : form_(std::make_unique<FormState>(dialogs_, shell_, clipboard_, files_))
 {
     form_->folders = TestFolders(folder_.path());
     SetScreen(*form_, Screen::Edit);

@@ -1,5 +1,6 @@
 #pragma once
 // A form state on scripted dialogs, with its program folder in a fresh temporary folder.
+#include "FaultyFiles.h"
 #include "ScriptedDialogs.h"
 #include "platform/NullServices.h"
 #include "shell/FormState.h"
@@ -15,6 +16,7 @@ public:
     EditScreen& screen() { return form_->screen; }
     ScriptedDialogs& dialogs() { return dialogs_; }
     BufferClipboard& clipboard() { return clipboard_; }
+    FaultyFiles& files() { return files_; }
     QString folder() const { return folder_.path() + QLatin1Char('/'); }
 
     // Writes a file below the program folder (bytes as given) and returns its path.
@@ -27,5 +29,6 @@ private:
     ScriptedDialogs dialogs_;
     NullShell shell_;
     BufferClipboard clipboard_;
+    FaultyFiles files_;
     std::unique_ptr<FormState> form_;
 };

@@ -13,3 +13,6 @@ struct ProgramRun {
 ProgramRun RunVarkit(const QStringList& arguments,
                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 ProgramRun RunProgram(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment);
+// The program with every file it writes kept below `bytes`, so that its writes fail as they
+// fail on a full disk.
+ProgramRun RunVarkitOnAFullDisk(const QStringList& arguments, qint64 bytes);

@@ -341,7 +341,7 @@ TEST(AdvancedSettingsPanel, FailedWriteSaysSoAndKeepsThePanelOpen)
     ASSERT_TRUE(w.OpenPanel());
     w.Retype(w.panel()->menuItem(0), QStringLiteral("Typed"));
     const QString ini = w.IniPath();
-    WriteFault fault([ini](const QString& path) { return path == ini ? 70 : 0; });
+    w.files.FailWrites([ini](const QString& path) { return path == ini ? 70 : 0; });
     w.dialogs.answers = {MsgAnswer::Yes};
     w.Click(w.panel()->button(1));
     ASSERT_EQ(w.dialogs.boxes.size(), 2);

@@ -428,7 +428,7 @@ TEST(FileSave, ReadOnlyTemplateGivesTheProtectedMessageThenTheDialog)
     w.StartWithTemplateChange();
     const QByteArray saved = w.SavedMarkup();
     const QString target = w.StartTemplateFile();
-    WriteFault fault([target](const QString& path) { return path == target ? 70 : 0; });
+    w.files.FailWrites([target](const QString& path) { return path == target ? 70 : 0; });
     const QString elsewhere = w.Folder() + QStringLiteral("mine.tpl");
     w.dialogs.files = {{elsewhere, 2}};
     ASSERT_TRUE(w.Choose(w.FileMenu(), QStringLiteral("MenuFileSave0")));
@@ -459,7 +459,7 @@ TEST(FileSave, ReadOnlyFolderRefusesEveryNameInItUntilAnotherFolderIsChosen)
     const QByteArray saved = w.SavedMarkup();
     w.dialogs.boxes.clear();
 
-    WriteFault fault([locked](const QString& path) { return path.startsWith(locked) ? 70 : 0; });
+    w.files.FailWrites([locked](const QString& path) { return path.startsWith(locked) ? 70 : 0; });
     const QString outside = w.Folder() + QStringLiteral("saved.tpl");
     w.dialogs.files = {{locked + QStringLiteral("new.tpl"), 2}, {outside, 2}};
     ASSERT_TRUE(w.Choose(w.FileMenu(), QStringLiteral("MenuFileSave0")));
@@ -492,7 +492,7 @@ TEST(FileSave, OtherWriteFailureSaysSoAndKeepsTheChange)
     Files w;
     w.StartWithTemplateChange();
     const QString target = w.StartTemplateFile();
-    WriteFault fault([target](const QString& path) { return path == target ? 75 : 0; });
+    w.files.FailWrites([target](const QString& path) { return path == target ? 75 : 0; });
     ASSERT_TRUE(w.Choose(w.FileMenu(), QStringLiteral("MenuFileSave0")));
     ASSERT_EQ(w.dialogs.boxes.size(), 1);
     EXPECT_EQ(w.dialogs.boxes[0].title, QStringLiteral("File Error"));
@@ -515,7 +515,7 @@ TEST(FileSave, AuctionCodeSavesTheHtmlAndShowsTheTemplateAgain)
     EXPECT_EQ(request.title, QStringLiteral("SAVE HTML File"));
     EXPECT_TRUE(request.save);
     EXPECT_EQ(request.filterIndex, 1);
-    EXPECT_EQ(request.fileName, w.StartTemplatePath());
+    EXPECT_EQ(request.fileName, w.Folder() + QStringLiteral("templates/Start_Here.htm"));
     EXPECT_EQ(w.Read(w.Folder() + QStringLiteral("listing.htm")), html);
     EXPECT_EQ(w.window->fileName()->text(), w.StartTemplatePath());
     EXPECT_FALSE(w.form.ExportChanged);
@@ -582,7 +582,7 @@ TEST(FileQuit, YesWhoseSaveFailsStaysOpen)
     Files w;
     w.StartWithTemplateChange();
     const QString target = w.StartTemplateFile();
-    WriteFault fault([target](const QString& path) { return path == target ? 75 : 0; });
+    w.files.FailWrites([target](const QString& path) { return path == target ? 75 : 0; });
     w.dialogs.answers = {MsgAnswer::Yes};
     EXPECT_FALSE(w.window->close());
     EXPECT_TRUE(w.window->isVisible());
@@ -597,7 +597,7 @@ TEST(FileQuit, ProtectedTemplateSavedElsewhereThenQuits)
     w.StartWithTemplateChange();
     const QByteArray saved = w.SavedMarkup();
     const QString target = w.StartTemplateFile();
-    WriteFault fault([target](const QString& path) { return path == target ? 70 : 0; });
+    w.files.FailWrites([target](const QString& path) { return path == target ? 70 : 0; });
     const QString elsewhere = w.Folder() + QStringLiteral("rescued.tpl");
     w.dialogs.answers = {MsgAnswer::Yes};
     w.dialogs.files = {{elsewhere, 2}};

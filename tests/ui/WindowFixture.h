@@ -3,6 +3,7 @@
 // window over it on scripted dialogs and a recording shell, and the helpers the window suites
 // share: starting the program, letting the event loop turn, clicking, choosing menu entries.
 #include "support/TestFiles.h"
+#include "support/FaultyFiles.h"
 #include "support/RecordingShell.h"
 #include "platform/TextFile.h"
 #include "shell/FormState.h"
@@ -22,15 +23,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Simulated write faults for as long as it lives (the tests run as root, where permission
-// bits do not stop a write).
-struct WriteFault {
-    explicit WriteFault(std::function<int(const QString&)> fault) { SetWriteFaultForTests(std::move(fault)); }
-    ~WriteFault() { SetWriteFaultForTests(nullptr); }
-    WriteFault(const WriteFault&) = delete;
-    WriteFault& operator=(const WriteFault&) = delete;
-};
-
 inline const QByteArray kWindowStartTemplate =
     "<html><body>\r\n"
     "<h1>[VarKit! Title=Brass Lamp]</h1>\r\n"
@@ -44,7 +36,10 @@ struct ProgramWindow {
     ScriptedDialogs dialogs;
     RecordingShell shell;
     QtClipboard clipboard;
-    FormState form{dialogs, shell, clipboard};
+    // Refused and failing writes are simulated here (the tests run as root, where permission
+    // bits do not stop a write).
+    FaultyFiles files;
+    FormState form{dialogs, shell, clipboard, files};
     std::unique_ptr<MainWindow> window;
 
     explicit ProgramWindow(const QByteArray& settings = kWindowSettings, const QByteArray& startTemplate = kWindowStartTemplate)

@@ -2,18 +2,16 @@
 
 #include "html/Colors.h"
 #include "platform/AppError.h"
-#include "platform/Paths.h"
+#include "platform/PictureFile.h"
 #include "TemplateSession.h"
 #include "text/TextUtilities.h"
 
 namespace {
 
-QImage LoadTile(const TemplateSession& session, const QString& caption)
+QImage LoadTile(TemplateSession& session, const QString& caption)
 {
     for (const QString& path : session.CandidatePaths(kBackgroundsFolder, caption)) {
-        if (!FileExists(path))
-            continue;
-        QImage image(ResolvePath(path));
+        QImage image = ReadPicture(session.files(), path);
         if (!image.isNull())
             return image;
     }

@@ -4,8 +4,8 @@
 
 #include <QDir>
 
-TemplateSession::TemplateSession(Dialogs& dialogs, Shell& shell, Clipboard& clipboard)
-    : dialogs_(dialogs), shell_(shell), clipboard_(clipboard), scratchFolder_(QDir::tempPath() + QStringLiteral("/varkit-XXXXXX"))
+TemplateSession::TemplateSession(Dialogs& dialogs, Shell& shell, Clipboard& clipboard, FileOps& files)
+    : dialogs_(dialogs), shell_(shell), clipboard_(clipboard), files_(files), scratchFolder_(QDir::tempPath() + QStringLiteral("/varkit-XXXXXX"))
 {
     // Two windows, or a window and a command-line run, never share a scratch file. Without a
     // temporary folder the paths stay empty and the import reports its failure to write.

@@ -11,6 +11,7 @@
 #include "platform/EventPump.h"
 #include "platform/FileAssociation.h"
 #include "platform/ProgramFolders.h"
+#include "platform/FileOps.h"
 #include "platform/Shell.h"
 #include "platform/TextCodec.h"
 #include "text/RichTextBox.h"
@@ -22,7 +23,7 @@
 class TemplateSession : public QObject {
     Q_OBJECT
 public:
-    TemplateSession(Dialogs& dialogs, Shell& shell, Clipboard& clipboard);
+    TemplateSession(Dialogs& dialogs, Shell& shell, Clipboard& clipboard, FileOps& files);
 
     // Where a file a template names (a tile, an include) is looked for, in order: the
     // template's folder, the user's and the program folder, their `subFolder`, and the name as
@@ -35,6 +36,7 @@ public:
     // The .tpl association: none until the program sets the desktop's.
     FileAssociation& association() { return *association_; }
     void SetAssociation(FileAssociation& association) { association_ = &association; }
+    FileOps& files() { return files_; }
 
     // Tells the window that static controls changed (captions, enabled states, labels).
     void NotifyChanged() { emit stateChanged(); }
@@ -91,6 +93,7 @@ private:
     Dialogs& dialogs_;
     Shell& shell_;
     Clipboard& clipboard_;
+    FileOps& files_;
     NullAssociation noAssociation_;
     FileAssociation* association_ = &noAssociation_;
     QTemporaryDir scratchFolder_;

@@ -34,7 +34,7 @@ void LinkPreview(TemplateSession& session)
     try {
         AsAppError([&] {
             const QString preview = WithLocalReferences(text, [&](const QString& name) { return LocateForPreview(session, name); });
-            WriteTextFile(path, preview + QStringLiteral("\r\n"), session.TemplateEncoding);
+            WriteTextFile(session.files(), path, preview + QStringLiteral("\r\n"), session.TemplateEncoding);
         });
     } catch (const AppError&) {
         // A read-only program folder, a full disk: say so rather than open a stale preview.

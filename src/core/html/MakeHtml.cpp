@@ -7,7 +7,6 @@
 #include "platform/TextFile.h"
 #include "editscreen/TemplateSession.h"
 
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <unordered_set>
 #include <variant>
@@ -232,19 +231,20 @@ struct RunData {
     std::optional<QString> ReadInclude(const QString& name)
     {
         for (const QString& path : session.CandidatePaths(kTemplatesFolder, name)) {
+            // Only a regular file opens: a FIFO or a device counts as no file at all.
             if (name.isEmpty() || !FileExists(path))
                 continue;
-            const QFileInfo info(ResolvePath(path));
-            bool readable = info.size() <= kIncludeLimit;
+            bool readable = true;
             QString text;
-            if (readable) {
-                try {
-                    const QByteArray bytes = ReadFileBytes(path);
+            try {
+                // The limit counts the bytes actually read, whatever size the file reports.
+                AsAppError([&] {
+                    const QByteArray bytes = ReadFileBytes(session.files(), path, kIncludeLimit);
                     readable = !bytes.contains('\0');
                     text = DecodeText(bytes).text;
-                } catch (const AppError&) {
-                    readable = false;
-                }
+                });
+            } catch (const AppError&) {
+                readable = false;
             }
             if (readable)
                 return text;

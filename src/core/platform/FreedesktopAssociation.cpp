@@ -13,18 +13,21 @@
 
 namespace {
 
-QString ReadWholeText(const QString& path)
+// The desktop's lists and pictures are small; anything larger is not one of them.
+constexpr qint64 kDesktopFileLimit = 16 * 1024 * 1024;
+
+QString ReadWholeText(FileOps& files, const QString& path)
 {
-    return QFileInfo::exists(path) ? QString::fromUtf8(ReadFileBytes(path)) : QString();
+    return QFileInfo::exists(path) ? QString::fromUtf8(ReadFileBytes(files, path, kDesktopFileLimit)) : QString();
 }
 
 // One step of the creation: its folder, then its file. False when the creation stops here.
-bool WriteStep(Dialogs& dialogs, const QString& path, const QByteArray& bytes)
+bool WriteStep(FileOps& files, Dialogs& dialogs, const QString& path, const QByteArray& bytes)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         dialogs.Message(kProgramTitle, QStringLiteral("Error: Creating Key!"), MsgButtons::Ok, MsgIcon::None);
     try {
-        WriteFileBytes(path, bytes);
+        WriteFileBytes(files, path, bytes);
         return true;
     } catch (const AppError&) {
         dialogs.Message(kProgramTitle, QStringLiteral("Error Setting String Value!"), MsgButtons::Ok, MsgIcon::None);
@@ -84,7 +87,7 @@ void FreedesktopAssociation::QueryFileAssociation(const AssociationEntry& entry,
 {
     QString named;
     try {
-        named = DefaultApplication(ReadWholeText(MimeAppsFile()), entry.mimeType);
+        named = DefaultApplication(ReadWholeText(files_, MimeAppsFile()), entry.mimeType);
     } catch (const AppError&) {
     }
     if (!QFileInfo(DesktopFile(entry)).isFile() || TrimNulls(named) != TrimNulls(DesktopId(entry)))
@@ -93,31 +96,31 @@ void FreedesktopAssociation::QueryFileAssociation(const AssociationEntry& entry,
 
 void FreedesktopAssociation::CreateFileAssociation(const AssociationEntry& entry, Dialogs& dialogs)
 {
-    if (!WriteStep(dialogs, MimePackageFile(entry), MimePackageText(entry).toUtf8()))
+    if (!WriteStep(files_, dialogs, MimePackageFile(entry), MimePackageText(entry).toUtf8()))
         return;
     for (const auto& [icon, copy] : IconCopies(entry)) {
         QByteArray bytes;
         try {
-            bytes = ReadFileBytes(icon);
+            bytes = ReadFileBytes(files_, icon, kDesktopFileLimit);
         } catch (const AppError&) {
             continue;  // a picture that cannot be read leaves the type with the theme's icon
         }
-        if (!WriteStep(dialogs, copy, bytes))
+        if (!WriteStep(files_, dialogs, copy, bytes))
             return;
     }
     const QString appIcon = QDir(entry.iconFolder).filePath(QStringLiteral("256x256/apps/varkit.png"));
     const QString desktop = DesktopEntryText(entry, QFileInfo(appIcon).isFile() ? appIcon : QStringLiteral("varkit"));
-    if (!WriteStep(dialogs, DesktopFile(entry), desktop.toUtf8()))
+    if (!WriteStep(files_, dialogs, DesktopFile(entry), desktop.toUtf8()))
         return;
     QString mimeApps;
     try {
-        mimeApps = ReadWholeText(MimeAppsFile());
+        mimeApps = ReadWholeText(files_, MimeAppsFile());
     } catch (const AppError&) {
         // An existing list that cannot be read is never overwritten blind.
         dialogs.Message(kProgramTitle, QStringLiteral("Error Setting String Value!"), MsgButtons::Ok, MsgIcon::None);
         return;
     }
-    if (!WriteStep(dialogs, MimeAppsFile(), WithDefaultApplication(mimeApps, entry.mimeType, DesktopId(entry)).toUtf8()))
+    if (!WriteStep(files_, dialogs, MimeAppsFile(), WithDefaultApplication(mimeApps, entry.mimeType, DesktopId(entry)).toUtf8()))
         return;
     RefreshDatabases();
 }
@@ -125,10 +128,10 @@ void FreedesktopAssociation::CreateFileAssociation(const AssociationEntry& entry
 void FreedesktopAssociation::RemoveFileAssociation(const AssociationEntry& entry)
 {
     try {
-        const QString mimeApps = ReadWholeText(MimeAppsFile());
+        const QString mimeApps = ReadWholeText(files_, MimeAppsFile());
         const QString without = WithoutDefaultApplication(mimeApps, entry.mimeType, DesktopId(entry));
         if (without != mimeApps)
-            WriteFileBytes(MimeAppsFile(), without.toUtf8());
+            WriteFileBytes(files_, MimeAppsFile(), without.toUtf8());
     } catch (const AppError&) {
     }
     QFile::remove(DesktopFile(entry));

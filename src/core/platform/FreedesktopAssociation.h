@@ -3,6 +3,7 @@
 // declaring the type, the icons of the type in the hicolor theme, a desktop entry that opens a
 // file with the program, and the type's default in mimeapps.list. Afterwards the MIME and
 // desktop databases are brought up to date when their tools are installed.
+#include "DiskFileOps.h"
 #include "FileAssociation.h"
 #include "ProgramFolders.h"
 
@@ -26,5 +27,7 @@ private:
     void RefreshDatabases() const;
 
     UserHomes homes_;
+    // The desktop's files are always on the disk.
+    DiskFileOps files_;
     bool refreshDatabases_;
 };

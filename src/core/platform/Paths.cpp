@@ -1,8 +1,11 @@
 #include "Paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+
+#include <sys/stat.h>
 
 QString ToNativeSeparators(const QString& path)
 {
@@ -62,8 +65,8 @@ bool FileExists(const QString& path)
 {
     if (path.isEmpty())
         return false;
-    const QFileInfo info(ResolvePath(path));
-    return info.exists() && !info.isDir();
+    // Only a regular file counts: a FIFO or a device named as a file cannot be read as one.
+    return QFileInfo(ResolvePath(path)).isFile();
 }
 
 bool FolderExists(const QString& path)
@@ -71,6 +74,17 @@ bool FolderExists(const QString& path)
     if (path.isEmpty())
         return false;
     return QFileInfo(ResolvePath(path)).isDir();
+}
+
+bool SameFile(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(ResolvePath(a)).constData(), &first) == 0
+        && ::stat(QFile::encodeName(ResolvePath(b)).constData(), &second) == 0 && first.st_dev == second.st_dev
+        && first.st_ino == second.st_ino;
 }
 
 QString LongPathName(const QString& path)

@@ -2,7 +2,6 @@
 
 #include "AppError.h"
 #include "Paths.h"
-#include "TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,14 +71,19 @@ QString ProgramFolders::SettingsFileToRead() const
     return !own.isEmpty() && QFileInfo::exists(own) ? own : ShippedSettingsFile();
 }
 
-void ProgramFolders::PrepareSettingsFile() const
+void ProgramFolders::PrepareSettingsFile(FileOps& files) const
 {
     const QString own = SettingsFile();
-    if (own.isEmpty() || !QDir().mkpath(config_))
+    if (own.isEmpty())
         throw AppError(ErrorNumber::PathNotFound);
+    try {
+        files.MakeFolder(config_);
+    } catch (const AppError&) {
+        throw AppError(ErrorNumber::PathNotFound);
+    }
     if (QFileInfo::exists(own) || !FileExists(ShippedSettingsFile()))
         return;
-    WriteFileBytes(own, ReadFileBytes(ShippedSettingsFile()));
+    files.Copy(ResolvePath(ShippedSettingsFile()), own);
 }
 
 QString ProgramFolders::WindowStateFile() const

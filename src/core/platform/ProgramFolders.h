@@ -5,6 +5,8 @@
 // holds what the program writes on the user's behalf and is looked in first wherever a stored
 // name is resolved; the user's settings live in $XDG_CONFIG_HOME/varkit. Every name a settings
 // file, a template or an installation file stores is resolved here, nowhere else.
+#include "FileOps.h"
+
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -48,7 +50,7 @@ public:
     // Makes the user's settings folder and, when the user has no settings file yet, starts it as
     // a copy of the shipped one, so that a designer's defaults carry over. Throws AppError
     // (76 when the folder cannot be made, 70/75 when the copy cannot be written).
-    void PrepareSettingsFile() const;
+    void PrepareSettingsFile(FileOps& files) const;
     // Where the window's size and place are kept between runs.
     QString WindowStateFile() const;
 

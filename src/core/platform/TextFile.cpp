@@ -3,99 +3,50 @@
 #include "AppError.h"
 #include "Paths.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-QByteArray ReadFileBytes(const QString& path)
+QByteArray ReadFileBytes(FileOps& files, const QString& path, qint64 maxBytes)
 {
-    const QString resolved = ResolvePath(path);
-    const QFileInfo info(resolved);
-    if (path.isEmpty() || !info.exists())
-        throw AppError(ErrorNumber::FileNotFound);
-    if (info.isDir())
-        throw AppError(ErrorNumber::PathFileAccess);
-    QFile file(resolved);
-    if (!file.open(QIODevice::ReadOnly)) {
-        // Qt reports a refused open as a plain open error; the permission check tells them apart.
-        const bool refused = file.error() == QFileDevice::PermissionsError || !info.isReadable();
-        throw AppError(refused ? ErrorNumber::PermissionDenied : ErrorNumber::PathFileAccess);
-    }
-    return file.readAll();
+    QByteArray bytes = files.Read(ResolvePath(path), maxBytes);
+    if (bytes.size() > maxBytes)
+        throw AppError(ErrorNumber::Overflow);
+    return bytes;
 }
 
-TextFileData ReadTextFile(const QString& path)
+TextFileData ReadTextFile(FileOps& files, const QString& path, qint64 maxBytes)
 {
-    const QByteArray bytes = ReadFileBytes(path);
+    const QByteArray bytes = ReadFileBytes(files, path, maxBytes);
     DecodedText decoded = DecodeText(bytes);
     return {std::move(decoded.text), decoded.encoding, bytes.size()};
 }
 
-namespace {
-std::function<int(const QString&)> writeFault;
+void WriteFileBytes(FileOps& files, const QString& path, const QByteArray& bytes)
+{
+    files.Write(ToNativeSeparators(path), bytes);
 }
 
-void SetWriteFaultForTests(std::function<int(const QString&)> fault)
+void WriteTextFile(FileOps& files, const QString& path, const QString& text, TextEncoding encoding)
 {
-    writeFault = std::move(fault);
+    WriteFileBytes(files, path, EncodeText(text, encoding));
 }
 
-void WriteFileBytes(const QString& path, const QByteArray& bytes)
+void WriteScratchFile(FileOps& files, const QString& path, const QString& text, TextEncoding encoding)
 {
-    const QString resolved = ResolvePath(path);
-    if (writeFault) {
-        if (const int number = writeFault(resolved))
-            throw AppError(number);
+    files.WriteScratch(ToNativeSeparators(path), EncodeText(text, encoding));
+}
+
+void RemoveIgnoringErrors(FileOps& files, const QString& path)
+{
+    try {
+        files.Remove(path);
+    } catch (const AppError&) {
     }
-    if (path.isEmpty() || QFileInfo(resolved).isDir())
-        throw AppError(ErrorNumber::PathFileAccess);
-    const QFileInfo info(resolved);
-    if (info.exists() && !info.isWritable())
-        throw AppError(ErrorNumber::PermissionDenied);
-    // QSaveFile writes a temporary file beside the target, so a read-only folder refuses the
-    // write already at open, which Qt reports as a plain open error.
-    QSaveFile file(resolved);
-    const auto failure = [&] {
-        const QFileInfo folder(info.absolutePath());
-        const bool refused = file.error() == QFileDevice::PermissionsError || (folder.exists() && !folder.isWritable());
-        return AppError(refused ? ErrorNumber::PermissionDenied : ErrorNumber::PathFileAccess);
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        throw failure();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw failure();
-}
-
-void WriteScratchFile(const QString& path, const QString& text, TextEncoding encoding)
-{
-    const QString resolved = ResolvePath(path);
-    if (writeFault) {
-        if (const int number = writeFault(resolved))
-            throw AppError(number);
-    }
-    const QByteArray bytes = EncodeText(text, encoding);
-    QFile file(resolved);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        throw AppError(file.error() == QFileDevice::PermissionsError ? ErrorNumber::PermissionDenied
-                                                                      : ErrorNumber::PathFileAccess);
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        throw AppError(ErrorNumber::PathFileAccess);
-}
-
-void WriteTextFile(const QString& path, const QString& text, TextEncoding encoding)
-{
-    WriteFileBytes(path, EncodeText(text, encoding));
 }
 
 bool CanOpenForReading(const QString& path)
 {
     if (path.isEmpty())
         return false;
-    const QString resolved = ResolvePath(path);
-    const QFileInfo info(resolved);
-    if (!info.exists() || info.isDir())
-        return false;
-    QFile file(resolved);
-    return file.open(QIODevice::ReadOnly);
+    const QFileInfo info(ResolvePath(path));
+    return info.isFile() && info.isReadable();
 }

@@ -127,9 +127,9 @@ void MenuHelpSettingsDes_Click(FormState& form)
     panel.lockButtonCaption = form.MarkupLocked ? QStringLiteral("Unlock now") : QStringLiteral("Lock now");
     for (size_t i = 0; i < 10; ++i) {
         const QString n = QString::number(i + 1);
-        panel.menuItem[i] = GetPrivateProfileString(QStringLiteral("Custom"), QStringLiteral("HelpMenu") + n, QString(),
+        panel.menuItem[i] = GetPrivateProfileString(form.files(), QStringLiteral("Custom"), QStringLiteral("HelpMenu") + n, QString(),
                                                     form.folders.SettingsFileToRead(), form.ProfileBufferSize);
-        panel.menuLink[i] = GetPrivateProfileString(QStringLiteral("Custom"), QStringLiteral("HelpLink") + n, QString(),
+        panel.menuLink[i] = GetPrivateProfileString(form.files(), QStringLiteral("Custom"), QStringLiteral("HelpLink") + n, QString(),
                                                     form.folders.SettingsFileToRead(), form.ProfileBufferSize);
     }
     Geometry& frame = form.layout.AdvSettings.frame;

@@ -15,7 +15,7 @@ const QString kSection = QStringLiteral("Custom");
 
 QString Read(FormState& form, const QString& path, const QString& key, const QString& defaultValue = QString())
 {
-    return GetPrivateProfileString(kSection, key, defaultValue, path, form.ProfileBufferSize);
+    return GetPrivateProfileString(form.files(), kSection, key, defaultValue, path, form.ProfileBufferSize);
 }
 
 }  // namespace
@@ -96,6 +96,6 @@ void WriteCustomSettings(FormState& form)
     }
     // The user's own file; the first write starts it as a copy of the shipped one, so that keys
     // and sections this program does not write carry over.
-    form.folders.PrepareSettingsFile();
-    WriteProfileValues(kSection, values, form.folders.SettingsFile());
+    form.folders.PrepareSettingsFile(form.files());
+    WriteProfileValues(form.files(), kSection, values, form.folders.SettingsFile());
 }

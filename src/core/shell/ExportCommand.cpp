@@ -1,9 +1,11 @@
 #include "ExportCommand.h"
 
+#include "FileCommands.h"
 #include "HeadlessSession.h"
 #include "editscreen/SectionGroups.h"
 #include "html/MakeHtml.h"
 #include "platform/AppError.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
 
 #include <cstdio>
@@ -154,6 +156,12 @@ int RunExportCommand(const ProgramFolders& folders, const QStringList& arguments
         Complain(error);
         return 2;
     }
+    // The export never replaces the template it is made from, whatever name or link OUT
+    // reaches it by.
+    if (SameFile(request->outPath, request->templatePath)) {
+        Complain(request->outPath + QStringLiteral(" is the template itself; the HTML would replace it (choose another OUT)"));
+        return 2;
+    }
     HeadlessSession session(folders);
     if (!session.Load(request->templatePath)) {
         Complain(QStringLiteral("could not import ") + request->templatePath);
@@ -171,8 +179,9 @@ int RunExportCommand(const ProgramFolders& folders, const QStringList& arguments
         return 2;
     }
     try {
-        WriteTextFile(request->outPath, form.HTMLtext.Text(), form.TemplateEncoding);
+        AsAppError([&] { WriteTextFile(form.files(), request->outPath, form.HTMLtext.Text(), form.TemplateEncoding); });
     } catch (const AppError& e) {
+        ReportExportNotSaved(form.dialogs(), request->outPath);
         Complain(QStringLiteral("could not write ") + request->outPath + QStringLiteral(": ") + e.message());
         return 2;
     }

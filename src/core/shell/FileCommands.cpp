@@ -22,6 +22,41 @@ QString OwnName(const QString& path)
     return path.mid(folder.size());
 }
 
+// The export's suggested name: the template's own name with ".htm", in the template's folder;
+// for a template that is itself such a page, a name beside it.
+QString ExportSuggestion(const QString& templatePath)
+{
+    if (templatePath.isEmpty())
+        return QString();
+    const QString path = ToNativeSeparators(templatePath);
+    const QString folder = ExtractDirectory(path);
+    QString stem = OwnName(path);
+    if (const qsizetype dot = stem.lastIndexOf(QLatin1Char('.')); dot > 0)
+        stem.truncate(dot);
+    const QString suggestion = folder + stem + QStringLiteral(".htm");
+    return SameFile(suggestion, templatePath) ? folder + stem + QStringLiteral("_code.htm") : suggestion;
+}
+
+// Whether a name chosen in a save dialog may be written: never over `keepFile`, and over
+// another existing file only when the user says so. The dialog itself does not ask, since the
+// name it returns may still change (SaveDialogName): the question is about the name written.
+bool AcceptSaveName(FormState& form, const QString& title, const QString& chosen, const QString& keepFile)
+{
+    if (!keepFile.isEmpty() && SameFile(chosen, keepFile)) {
+        form.dialogs().Message(QStringLiteral("File Error"),
+                               QStringLiteral("The HTML cannot be saved over the template it is made from: ") + kCrLf
+                                   + ToNativeSeparators(chosen) + kCrLf + QStringLiteral("Choose a new file name. "),
+                               MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    if (!QFileInfo::exists(ToNativeSeparators(chosen)))
+        return true;
+    const MsgAnswer answer = form.dialogs().Message(
+        title, ToNativeSeparators(chosen) + QStringLiteral(" already exists.") + kCrLf + QStringLiteral("Do you want to replace it?"),
+        MsgButtons::YesNo, MsgIcon::Exclamation);
+    return answer == MsgAnswer::Yes;
+}
+
 MsgAnswer AskToSave(FormState& form, const QString& title, const QString& first, const QString& second)
 {
     return form.dialogs().Message(title, first + kCrLf + second, MsgButtons::YesNoCancel, MsgIcon::Exclamation);
@@ -62,6 +97,12 @@ bool SettleUnsavedWork(FormState& form)
     return true;
 }
 
+void ReportExportNotSaved(Dialogs& dialogs, const QString& path)
+{
+    dialogs.Message(QStringLiteral("File Error"), QStringLiteral("File Save Error. ") + kCrLf + path, MsgButtons::Ok,
+                    MsgIcon::Exclamation);
+}
+
 QString SaveDialogName(const QString& chosen, int filterIndex)
 {
     const QString name = OwnName(chosen);
@@ -82,7 +123,7 @@ QString SaveDialogName(const QString& chosen, int filterIndex)
     return chosen;
 }
 
-void GetFilename(FormState& form, QString& action, int kind, QString& fileName)
+void GetFilename(FormState& form, QString& action, int kind, QString& fileName, const QString& keepFile)
 {
     const QString step = QStringLiteral("Get Filename");
     const bool ran = Reported(form.dialogs(), QStringLiteral("Open/Save Filename"), step, [&] {
@@ -96,17 +137,26 @@ void GetFilename(FormState& form, QString& action, int kind, QString& fileName)
         request.filterIndex = kind;
         request.folder = folder;
         request.fileName = fileName;
-        const FileDialogResult result = form.dialogs().FileDialog(request);
-        if (result.path.isEmpty()) {
-            action = QStringLiteral("CANCEL");
-            form.FileName.tag = QStringLiteral("Cancel");
+        for (;;) {
+            const FileDialogResult result = form.dialogs().FileDialog(request);
+            if (result.path.isEmpty()) {
+                action = QStringLiteral("CANCEL");
+                form.FileName.tag = QStringLiteral("Cancel");
+                return;
+            }
+            QString chosen = result.path;
+            if (request.save) {
+                chosen = SaveDialogName(chosen, result.filterIndex);
+                if (!AcceptSaveName(form, request.title, chosen, keepFile)) {
+                    request.folder = ExtractDirectory(chosen);  // the dialog again, where the user was
+                    request.filterIndex = result.filterIndex;
+                    continue;
+                }
+            }
+            folder = ExtractDirectory(chosen);
+            fileName = chosen;
             return;
         }
-        QString chosen = result.path;
-        if (request.save)
-            chosen = SaveDialogName(chosen, result.filterIndex);
-        folder = ExtractDirectory(chosen);
-        fileName = chosen;
     });
     if (!ran)
         action = QStringLiteral("CANCEL");
@@ -167,10 +217,13 @@ bool MenuFileSave_Click(FormState& form, int index)
                 form.FileName.tag = QStringLiteral("Saving");
             }
             // The text is written as it stands, to its last character: a template opened
-            // and saved keeps every byte, its ending included.
+            // and saved keeps every byte, its ending included. Without a dialog the name is
+            // the file the markup was read from, found the same way; a name the user chose
+            // is written exactly as chosen.
+            const QString target = ask ? path : ResolvePath(path);
             const QString text = index == 2 ? form.ModifiedTemplate : form.MarkupText.Text();
             try {
-                WriteTextFile(path, text, form.TemplateEncoding);
+                WriteTextFile(form.files(), target, text, form.TemplateEncoding);
             } catch (const AppError& error) {
                 if (error.number() == ErrorNumber::PermissionDenied) {
                     form.dialogs().Message(QStringLiteral("File Error"),
@@ -188,7 +241,7 @@ bool MenuFileSave_Click(FormState& form, int index)
             form.FileName.text = path;
             if (index != 2)
                 form.FileName.tag.clear();
-            form.FileSize = QString::number(QFileInfo(ResolvePath(path)).size());
+            form.FileSize = QString::number(QFileInfo(ToNativeSeparators(target)).size());
             form.TemplateChanged = false;
             saved = true;
             return;
@@ -205,8 +258,8 @@ bool MenuFileSaveWeb_Click(FormState& form)
     bool saved = false;
     const bool ran = Reported(form.dialogs(), QStringLiteral("Save Filename"), step, [&] {
         QString action = QStringLiteral("SAVE");
-        QString path = templatePath;
-        GetFilename(form, action, 1, path);
+        QString path = ExportSuggestion(templatePath);
+        GetFilename(form, action, 1, path, templatePath);
         if (action == QLatin1String("CANCEL")) {
             form.FileName.tag = QStringLiteral("Cancel");
             return;
@@ -214,15 +267,14 @@ bool MenuFileSaveWeb_Click(FormState& form)
         form.FileName.tag = QStringLiteral("Saving");
         form.FileName.text = path;
         try {
-            WriteTextFile(path, form.HTMLtext.Text(), form.TemplateEncoding);
+            WriteTextFile(form.files(), path, form.HTMLtext.Text(), form.TemplateEncoding);
         } catch (const AppError&) {
-            form.dialogs().Message(QStringLiteral("File Error"), QStringLiteral("File Save Error. ") + kCrLf + path,
-                                   MsgButtons::Ok, MsgIcon::Exclamation);
+            ReportExportNotSaved(form.dialogs(), path);
             form.FileName.tag.clear();
             form.FileName.text = templatePath;
             return;  // ExportChanged stays set: the export is still unsaved
         }
-        form.FileSize = QString::number(QFileInfo(ResolvePath(path)).size());
+        form.FileSize = QString::number(QFileInfo(ToNativeSeparators(path)).size());
         form.FileName.tag.clear();
         form.ExportChanged = false;
         form.FileName.text = templatePath;

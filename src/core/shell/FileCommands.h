@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class Dialogs;
 class FormState;
 
 inline const QString kFileDialogFilter =
@@ -12,10 +13,15 @@ inline const QString kFileDialogFilter =
 
 // action "OPEN" or "SAVE" ("CANCEL" on return when the user cancelled); kind 1 HTML export,
 // 2 template, 4 a second remembered folder; fileName the suggested name, the chosen path on return.
-void GetFilename(FormState& form, QString& action, int kind, QString& fileName);
+// A save asks before an existing file is replaced and never returns `keepFile` (the template an
+// export is made from): the dialog shows again instead.
+void GetFilename(FormState& form, QString& action, int kind, QString& fileName, const QString& keepFile = QString());
 // The name a save dialog's answer stands for: an extension added to a bare name by the selected
 // filter (1 ".htm", 2 ".txt"), a doubled extension ("listing.htm.htm") cut once.
 QString SaveDialogName(const QString& chosen, int filterIndex);
+
+// The box shown when the HTML could not be written to `path` (the old file is then untouched).
+void ReportExportNotSaved(Dialogs& dialogs, const QString& path);
 
 // The unsaved-change questions asked before the current template is replaced (Open, Clear, a
 // drop, the start-up template reloaded by Save & Reload): false when the user cancelled or a

@@ -2,7 +2,8 @@
 
 #include "ScreenCommands.h"
 
-FormState::FormState(Dialogs& dialogs, Shell& shell, Clipboard& clipboard) : TemplateSession(dialogs, shell, clipboard)
+FormState::FormState(Dialogs& dialogs, Shell& shell, Clipboard& clipboard, FileOps& files)
+    : TemplateSession(dialogs, shell, clipboard, files)
 {
     // Every change of the two texts, typed or set, shows the new size and marks unsaved work.
     connect(&MarkupText, &RichTextBox::changed, this, [this] { MarkupText_Change(*this); });

@@ -12,7 +12,7 @@
 class FormState : public TemplateSession, public WindowState, public ScannerHost {
     Q_OBJECT
 public:
-    FormState(Dialogs& dialogs, Shell& shell, Clipboard& clipboard);
+    FormState(Dialogs& dialogs, Shell& shell, Clipboard& clipboard, FileOps& files);
 
     // ScannerHost
     bool CancelRequested() const override { return Button[4].tag == QLatin1String("Abort"); }

@@ -4,7 +4,7 @@
 #include "ScreenTag.h"
 
 HeadlessSession::HeadlessSession(const ProgramFolders& folders, FILE* boxes)
-    : dialogs_(boxes), form_(dialogs_, shell_, clipboard_)
+    : dialogs_(boxes), form_(dialogs_, shell_, clipboard_, files_)
 {
     form_.folders = folders;
     SetScreen(form_, Screen::Edit);

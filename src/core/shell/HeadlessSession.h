@@ -3,6 +3,7 @@
 // window, with boxes going to standard error and nothing opened on the desktop. Its scratch
 // file lives in the form's private temporary folder, so runs in parallel do not meet.
 #include "FormState.h"
+#include "platform/DiskFileOps.h"
 #include "platform/NullServices.h"
 #include "platform/StderrDialogs.h"
 
@@ -23,5 +24,6 @@ private:
     StderrDialogs dialogs_;
     NullShell shell_;
     BufferClipboard clipboard_;
+    DiskFileOps files_;
     FormState form_;
 };

@@ -17,7 +17,6 @@
 #include "platform/TextFile.h"
 #include "template/TagScanner.h"
 
-#include <QFile>
 
 namespace {
 
@@ -75,7 +74,7 @@ struct ImportRun {
         step = QStringLiteral("Loading Template");
         const QString lineBreak = QStringLiteral("\r\n");
         const QString markup = form.MarkupText.Text() + lineBreak;
-        WriteScratchFile(form.WorkFile, markup, form.TemplateEncoding);
+        WriteScratchFile(form.files(), form.WorkFile, markup, form.TemplateEncoding);
 
         step = QStringLiteral("Reading Template");
         TemplateFile file = TemplateFile::FromText(markup, form.TemplateEncoding);
@@ -172,7 +171,7 @@ void OfferOlderData(FormState& form)
     if (answer == MsgAnswer::Yes)
         Button_Click(form, 5);
     else if (answer == MsgAnswer::No)
-        QFile::remove(ResolvePath(oldData));
+        RemoveIgnoringErrors(form.files(), ResolvePath(oldData));
 }
 
 }  // namespace
@@ -189,9 +188,15 @@ bool FetchTemplate(TemplateSession& session, const QString& path)
     const QString step = QStringLiteral("Fetch Template");
     TextFileData data;
     try {
-        data = ReadTextFile(path);
-    } catch (const AppError&) {
-        session.dialogs().Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
+        // Nothing past the size limit is read: a larger file is refused before it is loaded.
+        AsAppError([&] { data = ReadTextFile(session.files(), path, TemplateFile::kReadLimit); });
+    } catch (const AppError& error) {
+        if (error.number() == ErrorNumber::Overflow)
+            ShowErrorReport(session.dialogs(), QStringLiteral("Fetch Template"), error, TemplateTooBigStep(step));
+        else if (error.number() == ErrorNumber::OutOfMemory)
+            ShowErrorReport(session.dialogs(), QStringLiteral("Fetch Template"), error, step);
+        else
+            session.dialogs().Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
         return false;
     }
     Reported(session.dialogs(), QStringLiteral("Fetch Template"), step, [&] {

@@ -1,6 +1,7 @@
 #include "ProfileFile.h"
 
 #include "platform/AppError.h"
+#include "platform/Paths.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
 #include "text/TextUtilities.h"
@@ -131,10 +132,10 @@ void ForEachLineOfSection(QStringView text, QStringView section, Visit&& visit)
     }
 }
 
-std::optional<QString> ReadText(const QString& path)
+std::optional<QString> ReadText(FileOps& files, const QString& path)
 {
     try {
-        return DecodeText(ReadFileBytes(path)).text;
+        return DecodeText(ReadFileBytes(files, path, kProfileReadLimit)).text;
     } catch (const AppError&) {
     } catch (const std::exception&) {  // out of memory on an absurd file
     }
@@ -285,10 +286,10 @@ bool ValidKeyName(QStringView name)
 
 }  // namespace
 
-QString GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
+QString GetPrivateProfileString(FileOps& files, const QString& section, const QString& key, const QString& defaultValue,
                                 const QString& path, int maxChars)
 {
-    const std::optional<QString> text = ReadText(path);
+    const std::optional<QString> text = ReadText(files, path);
     if (!text)
         return CutTo(defaultValue, maxChars);
     const QStringView wantedKey = TrimBlanks(key);
@@ -306,10 +307,10 @@ QString GetPrivateProfileString(const QString& section, const QString& key, cons
     return CutTo(value, maxChars);
 }
 
-QStringList ProfileSectionKeys(const QString& section, const QString& path)
+QStringList ProfileSectionKeys(FileOps& files, const QString& section, const QString& path)
 {
     QStringList keys;
-    const std::optional<QString> text = ReadText(path);
+    const std::optional<QString> text = ReadText(files, path);
     if (!text)
         return keys;
     ForEachLineOfSection(*text, TrimBlanks(section), [&](const Line& line) {
@@ -320,7 +321,7 @@ QStringList ProfileSectionKeys(const QString& section, const QString& path)
     return keys;
 }
 
-void WriteProfileValues(const QString& section, const QList<std::pair<QString, QString>>& values, const QString& path)
+void WriteProfileValues(FileOps& files, const QString& section, const QList<std::pair<QString, QString>>& values, const QString& path)
 {
     const QStringView sectionName = TrimBlanks(section);
     if (!ValidSectionName(sectionName))
@@ -329,9 +330,11 @@ void WriteProfileValues(const QString& section, const QList<std::pair<QString, Q
         if (!ValidKeyName(TrimBlanks(key)))
             throw AppError(ErrorNumber::InvalidCall);
     AsAppError([&] {
+        // The file that is there, in whatever case its name is written on disk.
+        const QString target = ResolvePath(path);
         QByteArray bytes;
         try {
-            bytes = ReadFileBytes(path);
+            bytes = ReadFileBytes(files, target, kProfileReadLimit);
         } catch (const AppError& error) {
             if (error.number() != ErrorNumber::FileNotFound)
                 throw;
@@ -340,20 +343,20 @@ void WriteProfileValues(const QString& section, const QList<std::pair<QString, Q
         QString text = old.text;
         for (const auto& [key, value] : values)
             text = TextWithValue(text, sectionName, TrimBlanks(key), value);
-        WriteFileBytes(path, EncodedToReadBack(text, old.encoding, IsAscii(bytes)));
+        WriteFileBytes(files, target, EncodedToReadBack(text, old.encoding, IsAscii(bytes)));
     });
 }
 
-void WriteProfileValue(const QString& section, const QString& key, const QString& value, const QString& path)
+void WriteProfileValue(FileOps& files, const QString& section, const QString& key, const QString& value, const QString& path)
 {
-    WriteProfileValues(section, {{key, value}}, path);
+    WriteProfileValues(files, section, {{key, value}}, path);
 }
 
-bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
+bool WritePrivateProfileString(FileOps& files, const QString& section, const QString& key, const QString& value,
                                const QString& path)
 {
     try {
-        WriteProfileValue(section, key, value, path);
+        WriteProfileValue(files, section, key, value, path);
         return true;
     } catch (const AppError&) {
         return false;

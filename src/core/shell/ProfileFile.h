@@ -16,27 +16,33 @@
 //   around it is removed (so `" x "` reads as " x "). It ends at a NUL character.
 // - A UTF-8 byte order mark before the first line is skipped, whether the file decoded as UTF-8
 //   or as windows-1252.
+#include "platform/FileOps.h"
+
 #include <QString>
 #include <QList>
 #include <QStringList>
 #include <utility>
 
+// Settings and prior-choices files are read up to this size; a larger one counts as unreadable.
+constexpr qint64 kProfileReadLimit = 32 * 1024 * 1024;
+
 // The value of `key` in `section` of the file at `path`, cut to `maxChars` characters (a pair of
 // UTF-16 surrogates is never split; maxChars <= 0 gives an empty text). `defaultValue`, cut the
 // same way, when the file, the section or the key is missing, or the file cannot be read for any
-// reason (a folder, no permission, out of memory). Never throws.
-QString GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
+// reason (a folder, no permission, larger than kProfileReadLimit, out of memory). Never throws.
+QString GetPrivateProfileString(FileOps& files, const QString& section, const QString& key, const QString& defaultValue,
                                 const QString& path, int maxChars);
 
 // The key names of the first section named `section`, in file order, each name once (spelled as
 // at its first occurrence). Empty when the file or the section is missing. Never throws.
-QStringList ProfileSectionKeys(const QString& section, const QString& path);
+QStringList ProfileSectionKeys(FileOps& files, const QString& section, const QString& path);
 
 // Sets `key` in `section` of the file at `path`; throws AppError on failure, and the file on disk
 // is then left exactly as it was (the new text goes through QSaveFile):
 // 5 for an empty section or key name, a section name holding "]" or a line break, or a key name
 // holding "=" or a line break or starting with ";" or "["; 70 when the file or its folder is
-// read-only; 53/70/75 when an existing file cannot be read (it is never overwritten blind);
+// read-only; 53/70/75 when an existing file cannot be read, 6 when it is larger than
+// kProfileReadLimit (it is never overwritten blind);
 // 75 for any other failure to write.
 //
 // - The first matching key line of the first matching section is replaced by "key=value"
@@ -62,14 +68,14 @@ QStringList ProfileSectionKeys(const QString& section, const QString& path);
 //   file whose bytes would be read as another encoding next time (windows-1252 letters that
 //   happen to form UTF-8) is written as UTF-8 instead, so that every value reads back as
 //   written.
-void WriteProfileValue(const QString& section, const QString& key, const QString& value, const QString& path);
+void WriteProfileValue(FileOps& files, const QString& section, const QString& key, const QString& value, const QString& path);
 
 // Several keys of one section in one write: the file is read once, every key is set as
 // WriteProfileValue sets it, in order, and the result replaces the file at once (a failure
 // leaves it as it was, with none of the keys changed).
-void WriteProfileValues(const QString& section, const QList<std::pair<QString, QString>>& values, const QString& path);
+void WriteProfileValues(FileOps& files, const QString& section, const QList<std::pair<QString, QString>>& values, const QString& path);
 
 // WriteProfileValue that reports failure by returning false instead of throwing, the way the
 // Windows function does. True when the file was written.
-bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
+bool WritePrivateProfileString(FileOps& files, const QString& section, const QString& key, const QString& value,
                                const QString& path);

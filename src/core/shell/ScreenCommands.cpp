@@ -135,14 +135,14 @@ void LoadPriorChoices(TemplateSession& session)
         return;
     // Only keys the file holds are read; the reader opens the file for every key.
     QSet<QString> stored;
-    for (const QString& key : ProfileSectionKeys(kPriorChoicesSection, file))
+    for (const QString& key : ProfileSectionKeys(session.files(), kPriorChoicesSection, file))
         stored.insert(key.trimmed().toLower());
     EditScreen& screen = session.screen;
     for (int i = 1; i < screen.FieldCount(); ++i) {
         const QString key = QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
         if (!stored.contains(key))
             continue;
-        QString value = GetPrivateProfileString(kPriorChoicesSection, key, QString(), file, session.ProfileBufferSize);
+        QString value = GetPrivateProfileString(session.files(), kPriorChoicesSection, key, QString(), file, session.ProfileBufferSize);
         if (value.isEmpty())
             continue;
         value.replace(QChar(0x00B6), QStringLiteral("\r\n"));

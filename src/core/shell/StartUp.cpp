@@ -3,12 +3,13 @@
 #include "ScreenCommands.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
+#include "platform/PictureFile.h"
+#include "platform/TextFile.h"
 #include "shell/AdvancedSettings.h"
 #include "shell/CustomSettings.h"
 #include "shell/FormState.h"
 #include "ImportTemplate.h"
 
-#include <QFile>
 #include <QImage>
 
 void InitTagButtonColors(FormState& form)
@@ -35,8 +36,7 @@ void ApplySplashLogo(FormState& form)
         form.NotifyChanged();
         return;
     }
-    const QString path = form.folders.Find(form.SplashLogo);
-    form.CustomLogoPicture = FileExists(path) ? QImage(path) : QImage();
+    form.CustomLogoPicture = ReadPicture(form.files(), form.folders.Find(form.SplashLogo));
     if (form.MarkupLocked) {
         form.TagButtonFrameVisible = false;
         form.MenuHelpSettingsDes.enabled = false;
@@ -136,7 +136,7 @@ void Form_Unload(FormState& form)
 {
     for (const QString& path : {form.WorkFile, form.PreviewFile})
         if (!path.isEmpty() && FileExists(path))
-            QFile::remove(ResolvePath(path));
+            RemoveIgnoringErrors(form.files(), ResolvePath(path));
 }
 
 void MenuFileFolder_Click(FormState& form)

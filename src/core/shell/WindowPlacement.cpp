@@ -13,11 +13,11 @@ const QString kSection = QStringLiteral("Window");
 
 }  // namespace
 
-std::optional<WindowPlacement> ReadWindowPlacement(const QString& path)
+std::optional<WindowPlacement> ReadWindowPlacement(FileOps& files, const QString& path)
 {
     const auto number = [&](const char* key, bool& ok) {
         bool read = false;
-        const int value = GetPrivateProfileString(kSection, QLatin1String(key), QString(), path, 32).toInt(&read);
+        const int value = GetPrivateProfileString(files, kSection, QLatin1String(key), QString(), path, 32).toInt(&read);
         ok = ok && read;
         return value;
     };
@@ -31,12 +31,12 @@ std::optional<WindowPlacement> ReadWindowPlacement(const QString& path)
     return placement;
 }
 
-void WriteWindowPlacement(const QString& path, const WindowPlacement& placement)
+void WriteWindowPlacement(FileOps& files, const QString& path, const WindowPlacement& placement)
 {
     if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath()))
         throw AppError(ErrorNumber::PathNotFound);
     const QRect& r = placement.normal;
-    WriteProfileValues(kSection,
+    WriteProfileValues(files, kSection,
                        {{QStringLiteral("Left"), QString::number(r.x())},
                         {QStringLiteral("Top"), QString::number(r.y())},
                         {QStringLiteral("Width"), QString::number(r.width())},

@@ -73,14 +73,6 @@ void SplitWrapperSuffix(Keyword& keyword)
     }
 }
 
-QString OverflowStep(const QString& step)
-{
-    return step + QStringLiteral("\r\n\r\n") + QStringLiteral("The template exceeds the 64K size limit.")
-        + QStringLiteral("\r\n") + QStringLiteral("Remove unnecessary code or comments, or ")
-        + QStringLiteral("\r\n") + QStringLiteral("place static sections of code in a separate file")
-        + QStringLiteral("\r\n") + QStringLiteral("that can be inserted using the 'include' VarKit.");
-}
-
 }  // namespace
 
 void SplitInlineTag(const QString& tagChars, Keyword& keyword)
@@ -118,7 +110,7 @@ void FetchKeywords(const TemplateFile& file, qint64& startLoc, Keyword& keyword,
             keyword.auctionText = text.mid(textStart, end - textStart);
     };
     const auto location = [&](const AppError& error) {
-        return error.number() == ErrorNumber::Overflow ? OverflowStep(step) : step;
+        return error.number() == ErrorNumber::Overflow ? TemplateTooBigStep(step) : step;
     };
     const bool ran = ReportedAt(host.dialogs(), QStringLiteral("Extract from Template"), location, [&] {
         bool insideInline = false;

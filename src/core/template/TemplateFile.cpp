@@ -1,13 +1,13 @@
 #include "TemplateFile.h"
 
-#include "platform/TextFile.h"
 
-TemplateFile TemplateFile::Open(const QString& path)
+TemplateFile TemplateFile::Open(FileOps& files, const QString& path, qint64 appendedBytes)
 {
     TemplateFile file;
-    TextFileData data = ReadTextFile(path);
-    file.text_ = std::move(data.text);
-    file.byteSize_ = data.byteSize;
+    const QByteArray bytes = files.Read(path, kSizeLimit + appendedBytes);
+    file.byteSize_ = bytes.size();
+    file.appendedBytes_ = appendedBytes;
+    file.text_ = DecodeText(bytes).text;
     return file;
 }
 
@@ -17,4 +17,12 @@ TemplateFile TemplateFile::FromText(const QString& text, TextEncoding encoding)
     file.text_ = text;
     file.byteSize_ = EncodeText(text, encoding).size();
     return file;
+}
+
+QString TemplateTooBigStep(const QString& step)
+{
+    return step + QStringLiteral("\r\n\r\n") + QStringLiteral("The template exceeds the 64K size limit.")
+        + QStringLiteral("\r\n") + QStringLiteral("Remove unnecessary code or comments, or ")
+        + QStringLiteral("\r\n") + QStringLiteral("place static sections of code in a separate file")
+        + QStringLiteral("\r\n") + QStringLiteral("that can be inserted using the 'include' VarKit.");
 }

@@ -1,6 +1,7 @@
 // Paths in their Windows form: both separators, and components matched ignoring case when a
 // path does not exist as written.
 #include "support/TestFiles.h"
+#include "platform/DiskFileOps.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "support/FakeScannerHost.h"
@@ -11,6 +12,13 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+DiskFileOps disk;
+
+QString ReadText(const QString& path)
+{
+    return ReadTextFile(disk, path, 1 << 20).text;
+}
 
 void PutFile(const QString& path, const QByteArray& bytes)
 {
@@ -58,7 +66,7 @@ TEST_F(ProgramFolder, StoredPathBelowTheProgramFolder)
     const QString stored = QStringLiteral("templates\\Start_Here.TPL");
     EXPECT_TRUE(FileExists(folder + stored));
     EXPECT_EQ(ResolvePath(folder + stored), folder + QStringLiteral("templates/Start_Here.TPL"));
-    EXPECT_EQ(ReadTextFile(folder + stored).text, QStringLiteral("[VarKit Title=Start]"));
+    EXPECT_EQ(ReadText(folder + stored), QStringLiteral("[VarKit Title=Start]"));
     EXPECT_TRUE(FolderExists(folder + QStringLiteral("templates\\")));
     EXPECT_TRUE(FolderExists(folder + QStringLiteral("templates")));
     // The other separator, and a mixture, name the same file.
@@ -78,7 +86,7 @@ TEST_F(ProgramFolder, ComponentsMatchIgnoringCase)
     EXPECT_TRUE(FileExists(stored));
     EXPECT_TRUE(FolderExists(folder + QStringLiteral("templates\\")));
     EXPECT_EQ(ResolvePath(stored), folder + QStringLiteral("Templates/start_here.tpl"));
-    EXPECT_EQ(ReadTextFile(stored).text, QStringLiteral("lower"));
+    EXPECT_EQ(ReadText(stored), QStringLiteral("lower"));
     EXPECT_EQ(LongPathName(stored), QFileInfo(folder + QStringLiteral("Templates/start_here.tpl")).canonicalFilePath());
     // Only the case may differ.
     EXPECT_FALSE(FileExists(folder + QStringLiteral("templates\\Start-Here.TPL")));
@@ -89,13 +97,13 @@ TEST_F(ProgramFolder, WriteLandsOnTheFileOfAnotherCaseInANestedFolder)
 {
     const QString onDisk = folder + QStringLiteral("site/Parts/inc/header.htm");
     PutFile(onDisk, QByteArray("<h1>old</h1>"));
-    WriteTextFile(folder + QStringLiteral("SITE\\parts\\Inc\\Header.HTM"), QStringLiteral("<h1>new</h1>"), TextEncoding::Utf8);
+    WriteTextFile(disk, ResolvePath(folder + QStringLiteral("SITE\\parts\\Inc\\Header.HTM")), QStringLiteral("<h1>new</h1>"), TextEncoding::Utf8);
     EXPECT_EQ(GetFile(onDisk), QByteArray("<h1>new</h1>"));
     EXPECT_EQ(Entries(folder + QStringLiteral("site/Parts/inc")), QStringList{QStringLiteral("header.htm")});
     EXPECT_EQ(Entries(folder), QStringList{QStringLiteral("site")});
 
     // A new file goes into the existing folder of another case, under the name as written.
-    WriteTextFile(folder + QStringLiteral("Site\\PARTS\\inc\\Footer.htm"), QStringLiteral("<p>foot</p>"), TextEncoding::Utf8);
+    WriteTextFile(disk, ResolvePath(folder + QStringLiteral("Site\\PARTS\\inc\\Footer.htm")), QStringLiteral("<p>foot</p>"), TextEncoding::Utf8);
     EXPECT_EQ(Entries(folder + QStringLiteral("site/Parts/inc")), (QStringList{QStringLiteral("Footer.htm"), QStringLiteral("header.htm")}));
     EXPECT_EQ(GetFile(folder + QStringLiteral("site/Parts/inc/Footer.htm")), QByteArray("<p>foot</p>"));
 }
@@ -106,8 +114,8 @@ TEST_F(ProgramFolder, NameAsWrittenWinsOverAnotherCase)
     PutFile(folder + QStringLiteral("a/item.htm"), QByteArray("lower"));
     if (Entries(folder + QStringLiteral("a")).size() != 2)
         GTEST_SKIP() << "this file system ignores case";
-    EXPECT_EQ(ReadTextFile(folder + QStringLiteral("a\\item.htm")).text, QStringLiteral("lower"));
-    EXPECT_EQ(ReadTextFile(folder + QStringLiteral("a\\Item.htm")).text, QStringLiteral("upper"));
+    EXPECT_EQ(ReadText(folder + QStringLiteral("a\\item.htm")), QStringLiteral("lower"));
+    EXPECT_EQ(ReadText(folder + QStringLiteral("a\\Item.htm")), QStringLiteral("upper"));
 }
 
 TEST_F(ProgramFolder, MissingPaths)

@@ -1,4 +1,5 @@
 // The program folder, the user's folders and the order a stored name is looked up in.
+#include "platform/DiskFileOps.h"
 #include "support/TestFiles.h"
 #include "platform/AppError.h"
 #include "platform/ProgramFolders.h"
@@ -50,16 +51,17 @@ TEST(ProgramFolders, SettingsAreReadFromTheShippedFileUntilTheFirstWriteCopiesIt
 {
     QTemporaryDir dir;
     const ProgramFolders folders(dir.path() + QStringLiteral("/program"), TestHomes(dir.path()));
+    DiskFileOps files;
     WriteTestFile(folders.ShippedSettingsFile(), "[Custom]\r\nSplashLogo=brand.gif\r\n[Designer]\r\nName=Ann\r\n");
     EXPECT_EQ(folders.SettingsFileToRead(), folders.ShippedSettingsFile());
-    folders.PrepareSettingsFile();
+    folders.PrepareSettingsFile(files);
     EXPECT_EQ(folders.SettingsFileToRead(), folders.SettingsFile());
     EXPECT_EQ(ReadTestFile(folders.SettingsFile()), ReadTestFile(folders.ShippedSettingsFile()));
     WriteTestFile(folders.SettingsFile(), "[Custom]\r\n");
-    folders.PrepareSettingsFile();  // the user's own file is never replaced
+    folders.PrepareSettingsFile(files);  // the user's own file is never replaced
     EXPECT_EQ(ReadTestFile(folders.SettingsFile()), "[Custom]\r\n");
 
     WriteTestFile(dir.path() + QStringLiteral("/blocked"), "a file where the folder belongs");
     const ProgramFolders blocked(folders.Program(), {dir.path(), dir.path() + QStringLiteral("/blocked")});
-    EXPECT_THROW(blocked.PrepareSettingsFile(), AppError);
+    EXPECT_THROW(blocked.PrepareSettingsFile(files), AppError);
 }

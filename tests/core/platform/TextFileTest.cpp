@@ -2,8 +2,10 @@
 // numeric character references for what windows-1252 cannot hold, safe writes and the errors
 // (with the standard report they end up in).
 #include "platform/AppError.h"
+#include "platform/DiskFileOps.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
+#include "support/ErrorOf.h"
 #include "support/FakeScannerHost.h"
 #include "support/ScriptedDialogs.h"
 
@@ -19,6 +21,14 @@
 namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF", 3);
+
+DiskFileOps disk;
+constexpr qint64 kAnySize = 1 << 20;
+
+TextFileData ReadText(const QString& path)
+{
+    return ReadTextFile(disk, path, kAnySize);
+}
 
 // Files are made and checked with QFile directly, not with the code under test.
 void PutBytes(const QString& path, const QByteArray& bytes)
@@ -42,18 +52,6 @@ QByteArray AllBytes()
     for (int b = 0; b < 256; ++b)
         bytes += static_cast<char>(b);
     return bytes;
-}
-
-// The error number of a failed call, or 0 when it did not fail.
-template <typename Call>
-int ErrorOf(Call&& call)
-{
-    try {
-        call();
-    } catch (const AppError& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 // Whether permission bits stop this process: not when it runs as root (or with the capability
@@ -133,7 +131,7 @@ TEST(TextFile, Windows1252RoundTripIsByteExact)
     const QByteArray bytes = AllBytes() + AllBytes();
     PutBytes(path, bytes);
 
-    const TextFileData data = ReadTextFile(path);
+    const TextFileData data = ReadText(path);
     EXPECT_EQ(data.encoding, TextEncoding::Windows1252);
     EXPECT_EQ(data.byteSize, bytes.size());
     ASSERT_EQ(data.text.size(), bytes.size());
@@ -141,7 +139,7 @@ TEST(TextFile, Windows1252RoundTripIsByteExact)
         EXPECT_EQ(data.text[b], Windows1252Char(static_cast<unsigned char>(b))) << b;
 
     const QString copy = dir.filePath(QStringLiteral("copy.tpl"));
-    WriteTextFile(copy, data.text, data.encoding);
+    WriteTextFile(disk, copy, data.text, data.encoding);
     EXPECT_EQ(GetBytes(copy), bytes);
 }
 
@@ -158,12 +156,12 @@ TEST(TextFile, Utf8RoundTripsAreByteExact)
         const QByteArray bytes = withBom ? kBom + body : body;
         const QString path = dir.filePath(QStringLiteral("u.htm"));
         PutBytes(path, bytes);
-        const TextFileData data = ReadTextFile(path);
+        const TextFileData data = ReadText(path);
         EXPECT_EQ(data.encoding, withBom ? TextEncoding::Utf8Bom : TextEncoding::Utf8);
         EXPECT_EQ(data.text, expected);
         EXPECT_EQ(data.byteSize, bytes.size());
         const QString copy = dir.filePath(QStringLiteral("copy.htm"));
-        WriteTextFile(copy, data.text, data.encoding);
+        WriteTextFile(disk, copy, data.text, data.encoding);
         EXPECT_EQ(GetBytes(copy), bytes);
     }
 }
@@ -185,9 +183,9 @@ TEST(TextFile, ReferencesForWhatWindows1252CannotHold)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("refs.tpl"));
-    WriteTextFile(path, QStringLiteral("Size \u4E2D \U0001F600 \u00E9"), TextEncoding::Windows1252);
+    WriteTextFile(disk, path, QStringLiteral("Size \u4E2D \U0001F600 \u00E9"), TextEncoding::Windows1252);
     EXPECT_EQ(GetBytes(path), QByteArray("Size &#20013; &#128512; \xE9"));
-    const TextFileData data = ReadTextFile(path);
+    const TextFileData data = ReadText(path);
     EXPECT_EQ(data.encoding, TextEncoding::Windows1252);
     EXPECT_EQ(data.text, QStringLiteral("Size &#20013; &#128512; \u00E9"));
 }
@@ -198,9 +196,9 @@ TEST(TextFile, WriteReplacesTheWholeFile)
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("item.htm"));
     PutBytes(path, QByteArray(5000, 'x'));
-    WriteTextFile(path, QStringLiteral("short"), TextEncoding::Utf8);
+    WriteTextFile(disk, path, QStringLiteral("short"), TextEncoding::Utf8);
     EXPECT_EQ(GetBytes(path), QByteArray("short"));
-    WriteTextFile(path, QString(), TextEncoding::Windows1252);
+    WriteTextFile(disk, path, QString(), TextEncoding::Windows1252);
     EXPECT_EQ(GetBytes(path), QByteArray());
     // Nothing but the file is left in the folder.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -220,9 +218,9 @@ TEST(TextFile, FailedWriteIntoReadOnlyFolderKeepsTheOldFile)
     PutBytes(path, old);
     ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
 
-    EXPECT_EQ(ErrorOf([&] { WriteTextFile(path, QStringLiteral("new text"), TextEncoding::Windows1252); }),
+    EXPECT_EQ(ErrorOf([&] { WriteTextFile(disk, path, QStringLiteral("new text"), TextEncoding::Windows1252); }),
               ErrorNumber::PermissionDenied);
-    EXPECT_EQ(ErrorOf([&] { WriteTextFile(folder + QStringLiteral("/new.tpl"), QStringLiteral("x"), TextEncoding::Utf8); }),
+    EXPECT_EQ(ErrorOf([&] { WriteTextFile(disk, folder + QStringLiteral("/new.tpl"), QStringLiteral("x"), TextEncoding::Utf8); }),
               ErrorNumber::PermissionDenied);
     EXPECT_EQ(GetBytes(path), old);
     EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -240,12 +238,12 @@ TEST(TextFile, ReadOnlyFileIsNotReplaced)
     const QByteArray old("old");
     PutBytes(path, old);
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner));
-    EXPECT_EQ(ErrorOf([&] { WriteTextFile(path, QStringLiteral("new"), TextEncoding::Utf8); }), ErrorNumber::PermissionDenied);
+    EXPECT_EQ(ErrorOf([&] { WriteTextFile(disk, path, QStringLiteral("new"), TextEncoding::Utf8); }), ErrorNumber::PermissionDenied);
     EXPECT_EQ(GetBytes(path), old);
 
     // A file that cannot be read at all refuses access too.
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions()));
-    EXPECT_EQ(ErrorOf([&] { ReadTextFile(path); }), ErrorNumber::PermissionDenied);
+    EXPECT_EQ(ErrorOf([&] { ReadText(path); }), ErrorNumber::PermissionDenied);
     EXPECT_FALSE(CanOpenForReading(path));
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
@@ -255,24 +253,24 @@ TEST(TextFile, MissingAndWrongKindOfPath)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString missing = dir.filePath(QStringLiteral("none.tpl"));
-    EXPECT_EQ(ErrorOf([&] { ReadTextFile(missing); }), ErrorNumber::FileNotFound);
-    EXPECT_EQ(ErrorOf([&] { ReadTextFile(QString()); }), ErrorNumber::FileNotFound);
-    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(missing); }), ErrorNumber::FileNotFound);
-    EXPECT_EQ(ErrorOf([&] { ReadTextFile(dir.path()); }), ErrorNumber::PathFileAccess);
+    EXPECT_EQ(ErrorOf([&] { ReadText(missing); }), ErrorNumber::FileNotFound);
+    EXPECT_EQ(ErrorOf([&] { ReadText(QString()); }), ErrorNumber::FileNotFound);
+    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(disk, missing, kAnySize); }), ErrorNumber::FileNotFound);
+    EXPECT_EQ(ErrorOf([&] { ReadText(dir.path()); }), ErrorNumber::PathFileAccess);
     EXPECT_FALSE(CanOpenForReading(missing));
     EXPECT_FALSE(CanOpenForReading(dir.path()));
     EXPECT_FALSE(CanOpenForReading(QString()));
 
-    EXPECT_EQ(ErrorOf([&] { WriteTextFile(dir.path(), QStringLiteral("x"), TextEncoding::Utf8); }), ErrorNumber::PathFileAccess);
-    EXPECT_EQ(ErrorOf([&] { WriteTextFile(QString(), QStringLiteral("x"), TextEncoding::Utf8); }), ErrorNumber::PathFileAccess);
+    EXPECT_EQ(ErrorOf([&] { WriteTextFile(disk, dir.path(), QStringLiteral("x"), TextEncoding::Utf8); }), ErrorNumber::PathFileAccess);
+    EXPECT_EQ(ErrorOf([&] { WriteTextFile(disk, QString(), QStringLiteral("x"), TextEncoding::Utf8); }), ErrorNumber::PathFileAccess);
     const QString inMissingFolder = dir.filePath(QStringLiteral("no/such/folder/x.htm"));
-    EXPECT_EQ(ErrorOf([&] { WriteTextFile(inMissingFolder, QStringLiteral("x"), TextEncoding::Utf8); }),
+    EXPECT_EQ(ErrorOf([&] { WriteTextFile(disk, inMissingFolder, QStringLiteral("x"), TextEncoding::Utf8); }),
               ErrorNumber::PathFileAccess);
     EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("no"))).exists());
 
     PutBytes(missing, QByteArray("here"));
     EXPECT_TRUE(CanOpenForReading(missing));
-    EXPECT_EQ(ReadFileBytes(missing), QByteArray("here"));
+    EXPECT_EQ(ReadFileBytes(disk, missing, kAnySize), QByteArray("here"));
 }
 
 TEST(ErrorReport, TextAndBox)
@@ -285,7 +283,7 @@ TEST(ErrorReport, TextAndBox)
     // A failure of the file layer, reported by the procedure that met it.
     ScriptedDialogs dialogs;
     try {
-        ReadTextFile(QStringLiteral("/no/such/place/item.tpl"));
+        ReadText(QStringLiteral("/no/such/place/item.tpl"));
         ADD_FAILURE() << "no error";
     } catch (const AppError& error) {
         ShowErrorReport(dialogs, QStringLiteral("Fetch Template"), error, QStringLiteral("Fetch Template"));

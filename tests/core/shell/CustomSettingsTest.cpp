@@ -129,10 +129,10 @@ TEST(CustomSettings, AFailedWriteLeavesTheOldFileWhole)
     s.WriteIni("[Custom]\r\nStartupTemplate=old.tpl\r\n");
     const QByteArray before = s.Ini();
     const QString settings = s.form().folders.SettingsFile();
-    SetWriteFaultForTests([settings](const QString& path) { return path == settings ? 70 : 0; });
+    s.files().FailWrites([settings](const QString& path) { return path == settings ? 70 : 0; });
     s.form().HelpCaptions[3] = QStringLiteral("new");
     EXPECT_THROW(WriteCustomSettings(s.form()), AppError);
-    SetWriteFaultForTests(nullptr);
+    s.files().Heal();
     EXPECT_EQ(s.Ini(), before);
 }
 

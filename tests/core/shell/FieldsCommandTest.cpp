@@ -65,7 +65,8 @@ TEST(FieldsCommand, ReportsBoxesOnStandardErrorAndRefusesMissingFiles)
     const QString path = WriteTemplate(dir, QByteArray(70000, 'x'));
     const ProgramRun big = RunVarkit({QStringLiteral("--fields"), path});
     EXPECT_EQ(big.exitCode, 2);
-    EXPECT_TRUE(big.err.contains("Extract from Template: Error 6: Overflow"));
+    EXPECT_TRUE(big.err.contains("Fetch Template: Error 6: Overflow"));
+    EXPECT_TRUE(big.err.contains("The template exceeds the 64K size limit."));
 
     const ProgramRun wrong = RunVarkit({QStringLiteral("--fields")});
     EXPECT_EQ(wrong.exitCode, 2);

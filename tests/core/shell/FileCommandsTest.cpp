@@ -20,7 +20,6 @@ struct Files : FormFixture {
         form().ExportChanged = false;
         dialogs().boxes.clear();
     }
-    ~Files() { SetWriteFaultForTests(nullptr); }
     QByteArray Read(const QString& name) const
     {
         return ReadTestFile(name);
@@ -128,7 +127,7 @@ TEST(FileCommands, AProtectedTemplateAsksForAnotherName)
 {
     Files f;
     const QString protectedPath = f.path;
-    SetWriteFaultForTests([protectedPath](const QString& p) { return p == protectedPath ? 70 : 0; });
+    f.files().FailWrites([protectedPath](const QString& p) { return p == protectedPath ? 70 : 0; });
     f.form().MarkupText.SetText(QStringLiteral("changed"));
     f.AnswerFile(f.folder() + QStringLiteral("other.tpl"));
     ASSERT_TRUE(MenuFileSave_Click(f.form(), 0));
@@ -141,7 +140,7 @@ TEST(FileCommands, AProtectedTemplateAsksForAnotherName)
     EXPECT_EQ(f.form().FileName.text, f.folder() + QStringLiteral("other.tpl"));
 
     // Any other failure says so and keeps the work unsaved.
-    SetWriteFaultForTests([](const QString&) { return 75; });
+    f.files().FailWrites([](const QString&) { return 75; });
     f.form().MarkupText.SetText(QStringLiteral("again"));
     EXPECT_FALSE(MenuFileSave_Click(f.form(), 0));
     EXPECT_EQ(f.dialogs().boxes.last().text, QStringLiteral("File Save Error. "));
@@ -158,11 +157,12 @@ TEST(FileCommands, SavingTheExportKeepsTheTemplatePath)
     EXPECT_EQ(f.Read(f.folder() + QStringLiteral("page.htm")), QByteArray("<p>Lamp</p>"));
     EXPECT_EQ(f.form().FileName.text, f.path);
     EXPECT_FALSE(f.form().ExportChanged);
-    EXPECT_EQ(f.dialogs().boxes.last().fileRequest.fileName, f.path);
+    EXPECT_EQ(f.dialogs().boxes.last().fileRequest.fileName, f.folder() + QStringLiteral("listing.htm"));
 
-    SetWriteFaultForTests([](const QString&) { return 75; });
+    f.files().FailWrites([](const QString&) { return 75; });
     f.form().HTMLtext.SetText(QStringLiteral("<p>Changed</p>"));
     f.AnswerFile(f.folder() + QStringLiteral("page.htm"), 1);
+    f.dialogs().answers = {MsgAnswer::Yes};  // replace the page saved above
     EXPECT_FALSE(MenuFileSaveWeb_Click(f.form()));
     EXPECT_EQ(f.dialogs().boxes.last().text, QStringLiteral("File Save Error. \r\n") + f.folder() + QStringLiteral("page.htm"));
     EXPECT_TRUE(f.form().ExportChanged);
@@ -240,10 +240,10 @@ TEST(FileCommands, CloseRequestAsksAndStaysOpenWhenWorkWouldBeLost)
     EXPECT_TRUE(f.form().TemplateChanged);
 
     f.form().FileName.text = f.path;
-    SetWriteFaultForTests([](const QString&) { return 75; });  // Yes, then the save fails: stay open
+    f.files().FailWrites([](const QString&) { return 75; });  // Yes, then the save fails: stay open
     f.dialogs().answers = {MsgAnswer::Yes};
     EXPECT_TRUE(Form_QueryUnload(f.form()));
-    SetWriteFaultForTests(nullptr);
+    f.files().Heal();
 
     f.form().HTMLtext.SetText(QStringLiteral("<p>x</p>"));
     f.dialogs().answers = {MsgAnswer::No, MsgAnswer::Cancel};

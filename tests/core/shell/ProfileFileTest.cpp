@@ -1,5 +1,6 @@
 #include "support/TestFiles.h"
 #include "platform/AppError.h"
+#include "platform/DiskFileOps.h"
 #include "shell/ProfileFile.h"
 
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <unistd.h>
 
 namespace {
+
+DiskFileOps disk;
 
 class ProfileTest : public ::testing::Test {
 protected:
@@ -30,12 +33,12 @@ protected:
 
     static QString Get(const QString& path, const QString& section, const QString& key, int maxChars = 5000)
     {
-        return GetPrivateProfileString(section, key, QStringLiteral("<default>"), path, maxChars);
+        return GetPrivateProfileString(disk, section, key, QStringLiteral("<default>"), path, maxChars);
     }
 
     static void Set(const QString& path, const QString& section, const QString& key, const QString& value)
     {
-        ASSERT_TRUE(WritePrivateProfileString(section, key, value, path)) << key.toStdString();
+        ASSERT_TRUE(WritePrivateProfileString(disk, section, key, value, path)) << key.toStdString();
     }
 
     // Writes the settings the way the program saves them: Help entries end in CR LF.
@@ -60,7 +63,7 @@ using ProfileRobustness = ProfileTest;
 TEST_F(ProfileRead, MissingFileSectionOrKeyGivesDefault)
 {
     EXPECT_EQ(Get(PathOf("none.ini"), "Custom", "StartupTemplate"), "<default>");
-    EXPECT_EQ(GetPrivateProfileString("Custom", "Key", "abcdef", PathOf("none.ini"), 3), "abc");
+    EXPECT_EQ(GetPrivateProfileString(disk, "Custom", "Key", "abcdef", PathOf("none.ini"), 3), "abc");
     const QString path = Make("Orphan=1\r\n[Custom]\r\n;Comment=2\r\nKey=3\r\n[Other]\r\nOnly=4\r\n=5\r\n[Broken\r\nLate=6\r\n");
     EXPECT_EQ(Get(path, "Custom", "Key"), "3");
     EXPECT_EQ(Get(path, "Custom", "Orphan"), "<default>");
@@ -86,7 +89,7 @@ TEST_F(ProfileRead, NamesInAnyCaseValuesTrimmedAndUnquoted)
     EXPECT_EQ(Get(path, "Custom", "Double"), "\"q\"");
     EXPECT_EQ(Get(path, "Custom", "Empty"), "");
     EXPECT_EQ(Get(path, "Custom", "OneQuote"), "\"");
-    EXPECT_EQ(ProfileSectionKeys("CUSTOM", path),
+    EXPECT_EQ(ProfileSectionKeys(disk, "CUSTOM", path),
               QStringList({"startupTEMPLATE", "Quoted", "Single", "Open", "Inner", "Double", "Empty", "OneQuote"}));
 }
 
@@ -104,8 +107,8 @@ TEST_F(ProfileRead, FirstSectionAndFirstKeyWin)
     const QString path = Make("[S]\r\nk=1\r\nK=2\r\n[T]\r\nk=t\r\n[s]\r\nk=3\r\nonlyLater=4\r\n");
     EXPECT_EQ(Get(path, "S", "k"), "1");
     EXPECT_EQ(Get(path, "S", "onlyLater"), "<default>");  // the later duplicate section is not searched
-    EXPECT_EQ(ProfileSectionKeys("s", path), QStringList({"k"}));
-    EXPECT_TRUE(ProfileSectionKeys("none", path).isEmpty());
+    EXPECT_EQ(ProfileSectionKeys(disk, "s", path), QStringList({"k"}));
+    EXPECT_TRUE(ProfileSectionKeys(disk, "none", path).isEmpty());
 }
 
 TEST_F(ProfileRead, ValuesCutToMaxChars)
@@ -117,7 +120,7 @@ TEST_F(ProfileRead, ValuesCutToMaxChars)
     EXPECT_EQ(Get(path, "Custom", "Long"), value.left(5000));
     EXPECT_EQ(Get(path, "Custom", "Long", 7000), value);
     EXPECT_EQ(Get(path, "Custom", "Long", 0), "");
-    EXPECT_EQ(GetPrivateProfileString("Custom", "None", value, path, 5000).size(), 5000);
+    EXPECT_EQ(GetPrivateProfileString(disk, "Custom", "None", value, path, 5000).size(), 5000);
     Make("[S]\r\nk=ab\xF0\x9F\x98\x80z\r\n", "pair.ini");  // a pair of surrogates is never split
     EXPECT_EQ(Get(PathOf("pair.ini"), "S", "k", 3), "ab");
     EXPECT_EQ(Get(PathOf("pair.ini"), "S", "k", 4), QString::fromUtf8("ab\xF0\x9F\x98\x80"));
@@ -272,20 +275,20 @@ TEST_F(ProfileWrite, FileKeepsItsEncoding)
 TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
 {
     const QString path = Make("[Custom]\r\nKey=old\r\n");
-    EXPECT_FALSE(WritePrivateProfileString("Custom", "", "x", path));
-    EXPECT_FALSE(WritePrivateProfileString("Custom", "a=b", "x", path));
-    EXPECT_FALSE(WritePrivateProfileString("Cus]tom", "Key", "x", path));
-    EXPECT_FALSE(WritePrivateProfileString("", "Key", "x", PathOf("never.ini")));
+    EXPECT_FALSE(WritePrivateProfileString(disk, "Custom", "", "x", path));
+    EXPECT_FALSE(WritePrivateProfileString(disk, "Custom", "a=b", "x", path));
+    EXPECT_FALSE(WritePrivateProfileString(disk, "Cus]tom", "Key", "x", path));
+    EXPECT_FALSE(WritePrivateProfileString(disk, "", "Key", "x", PathOf("never.ini")));
     EXPECT_FALSE(QFile::exists(PathOf("never.ini")));
-    EXPECT_FALSE(WritePrivateProfileString("Custom", "Key", "x", dir_.path()));  // a folder
+    EXPECT_FALSE(WritePrivateProfileString(disk, "Custom", "Key", "x", dir_.path()));  // a folder
     EXPECT_EQ(Bytes(path), "[Custom]\r\nKey=old\r\n");
 
     if (geteuid() == 0)
         GTEST_SKIP() << "permissions do not apply to root";
     QFile::setPermissions(path, QFileDevice::ReadOwner);
-    EXPECT_FALSE(WritePrivateProfileString("Custom", "Key", "new", path));
+    EXPECT_FALSE(WritePrivateProfileString(disk, "Custom", "Key", "new", path));
     try {
-        WriteProfileValue("Custom", "Key", "new", path);
+        WriteProfileValue(disk, "Custom", "Key", "new", path);
         ADD_FAILURE() << "no error for a read-only file";
     } catch (const AppError& error) {
         EXPECT_EQ(error.number(), ErrorNumber::PermissionDenied);
@@ -293,7 +296,7 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     // A file that cannot be read is not overwritten blind.
     QFile::setPermissions(path, QFileDevice::WriteOwner);
     EXPECT_EQ(Get(path, "Custom", "Key"), "<default>");
-    EXPECT_FALSE(WritePrivateProfileString("Custom", "Other", "new", path));
+    EXPECT_FALSE(WritePrivateProfileString(disk, "Custom", "Other", "new", path));
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(Bytes(path), "[Custom]\r\nKey=old\r\n");
 }

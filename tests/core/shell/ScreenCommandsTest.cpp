@@ -7,6 +7,7 @@
 #include "shell/ImportTemplate.h"
 #include "shell/ScreenCommands.h"
 #include "shell/ScreenTag.h"
+#include "support/FaultyFiles.h"
 #include "support/RecordingShell.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
@@ -25,7 +26,8 @@ struct Screens {
     ScriptedDialogs dialogs;
     RecordingShell shell;
     BufferClipboard clipboard;
-    FormState form{dialogs, shell, clipboard};
+    FaultyFiles files;
+    FormState form{dialogs, shell, clipboard, files};
 
     Screens() { form.folders = TestFolders(folder.path()); }
 

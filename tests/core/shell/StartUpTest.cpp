@@ -5,6 +5,7 @@
 #include "shell/ScreenCommands.h"
 #include "shell/ScreenTag.h"
 #include "shell/StartUp.h"
+#include "support/FaultyFiles.h"
 #include "support/RecordingShell.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
@@ -24,7 +25,8 @@ struct Program {
     ScriptedDialogs dialogs;
     RecordingShell shell;
     BufferClipboard clipboard;
-    FormState form{dialogs, shell, clipboard};
+    FaultyFiles files;
+    FormState form{dialogs, shell, clipboard, files};
     int shown = 0;
     int associated = 0;
     QString fileNameWhenShown;

@@ -1,4 +1,5 @@
 // The window's size and place between runs.
+#include "platform/DiskFileOps.h"
 #include "support/TestFiles.h"
 #include "shell/WindowPlacement.h"
 
@@ -27,16 +28,17 @@ TEST(WindowPlacement, FitOnScreenMovesAndShrinksIntoTheAvailableArea)
 TEST(WindowPlacement, StoredAndReadBack)
 {
     QTemporaryDir dir;
+    DiskFileOps disk;
     const QString path = dir.path() + QStringLiteral("/config/varkit/window.ini");
-    EXPECT_FALSE(ReadWindowPlacement(path));  // nothing stored yet
-    WriteWindowPlacement(path, {QRect(-20, 30, 900, 700), true});
-    const std::optional<WindowPlacement> back = ReadWindowPlacement(path);
+    EXPECT_FALSE(ReadWindowPlacement(disk, path));  // nothing stored yet
+    WriteWindowPlacement(disk, path, {QRect(-20, 30, 900, 700), true});
+    const std::optional<WindowPlacement> back = ReadWindowPlacement(disk, path);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->normal, QRect(-20, 30, 900, 700));
     EXPECT_TRUE(back->maximized);
 
     WriteTestFile(path, "[Window]\r\nLeft=10\r\nTop=x\r\nWidth=900\r\nHeight=700\r\n");
-    EXPECT_FALSE(ReadWindowPlacement(path));
+    EXPECT_FALSE(ReadWindowPlacement(disk, path));
     WriteTestFile(path, "[Window]\r\nLeft=10\r\nTop=10\r\nWidth=0\r\nHeight=700\r\n");
-    EXPECT_FALSE(ReadWindowPlacement(path));
+    EXPECT_FALSE(ReadWindowPlacement(disk, path));
 }

@@ -2,6 +2,7 @@
 // re-implementation of the scan loop that re-searches the whole upper-cased buffer after
 // every character (the slow way the scanner's fast tail checks must agree with), and against
 // invariants that hold for any input.
+#include "platform/DiskFileOps.h"
 #include "support/FakeScannerHost.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
@@ -14,6 +15,8 @@
 #include <random>
 
 namespace {
+
+DiskFileOps disk;
 
 // ---- The reference scan ----------------------------------------------------------------
 
@@ -333,8 +336,8 @@ TEST(TagScannerFuzz, BinaryFilesFromDisk)
     TagSoup soup(4242);
     for (int i = 0; i < 30; ++i) {
         const QByteArray bytes = soup.Bytes(1 + soup.Below(3000));
-        WriteFileBytes(path, bytes);
-        const TemplateFile file = TemplateFile::Open(path);
+        WriteFileBytes(disk, path, bytes);
+        const TemplateFile file = TemplateFile::Open(disk, path);
         ASSERT_EQ(file.byteSize(), bytes.size());
         ASSERT_TRUE(ScansLikeTheReference(file)) << "#" << i;
     }
