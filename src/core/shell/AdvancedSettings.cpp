@@ -16,6 +16,28 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
+// The settings Save & Reload stores.
+struct PanelSettings {
+    QString startupTemplate;
+    QString splashLogo;
+    bool markupLocked = false;
+    std::array<QString, 27> helpCaptions;
+    std::array<QString, 27> helpLinks;
+
+    static PanelSettings Of(const FormState& form)
+    {
+        return {form.StartupTemplate, form.SplashLogo, form.MarkupLocked, form.HelpCaptions, form.HelpLinks};
+    }
+    void ApplyTo(FormState& form) const
+    {
+        form.StartupTemplate = startupTemplate;
+        form.SplashLogo = splashLogo;
+        form.MarkupLocked = markupLocked;
+        form.HelpCaptions = helpCaptions;
+        form.HelpLinks = helpLinks;
+    }
+};
+
 }  // namespace
 
 QString DefaultPathProblems(const QString& t, const QString& s)
@@ -45,7 +67,8 @@ void AdvButton_Click(FormState& form, int index)
             panel.visible = false;
             return;
         }
-        if (index != 1)
+        // Saving waits for a running import: the reload would replace the template it reads.
+        if (index != 1 || form.ImportRunning)
             return;
         const QString problems = DefaultPathProblems(panel.templateText, panel.splashText);
         if (!problems.isEmpty()) {
@@ -54,9 +77,7 @@ void AdvButton_Click(FormState& form, int index)
                                    MsgButtons::Ok, MsgIcon::Exclamation);
             return;
         }
-        form.StartupTemplate = panel.templateText;
-        form.SplashLogo = panel.splashText;
-        const QString image = form.folders.FindOrUserPath(form.SplashLogo);
+        const QString image = form.folders.FindOrUserPath(panel.splashText);
         if (!FileExists(image)) {
             const MsgAnswer answer = form.dialogs().Message(
                 QStringLiteral("Default Splash Image"),
@@ -65,18 +86,25 @@ void AdvButton_Click(FormState& form, int index)
             if (answer != MsgAnswer::Yes)
                 return;
         }
-        panel.visible = false;
-        form.MarkupLocked = panel.lockChecked;
+        // The settings are written with the new values, which are the program's only once the
+        // file holds them: a failed write puts the old ones back.
+        const PanelSettings before = PanelSettings::Of(form);
+        PanelSettings chosen = before;
+        chosen.startupTemplate = panel.templateText;
+        chosen.splashLogo = panel.splashText;
+        chosen.markupLocked = panel.lockChecked;
         for (size_t i = 0; i < 10; ++i) {
-            form.HelpCaptions[i + 1] = panel.menuItem[i];
-            form.HelpLinks[i + 1] = panel.menuLink[i];
+            chosen.helpCaptions[i + 1] = panel.menuItem[i];
+            chosen.helpLinks[i + 1] = panel.menuLink[i];
         }
+        chosen.ApplyTo(form);
         try {
             WriteCustomSettings(form);
         } catch (const AppError&) {
-            panel.visible = true;  // what was typed stays in the panel
+            before.ApplyTo(form);  // what was typed stays in the panel
             throw;
         }
+        panel.visible = false;
         ReadCustomSettings(form, form.folders.SettingsFileToRead());
         ApplySplashLogo(form);
         // The start-up template replaces the current one: unsaved work is asked about first,
@@ -92,6 +120,8 @@ void AdvButton_Click(FormState& form, int index)
 
 void AdvSettingsLockButton_Click(FormState& form)
 {
+    if (form.ImportRunning)
+        return;  // locking changes the screens, which the import is filling
     AdvancedSettingsState& panel = form.AdvSettings;
     form.MarkupLocked = !form.MarkupLocked;
     panel.lockChecked = form.MarkupLocked;

@@ -138,14 +138,24 @@ struct ImportRun {
     }
 };
 
+// While an import runs, what would load another template or work on the half-made fields is
+// disabled: the file box, the File menu, "make HTML", "Get" and saving the defaults. Its own
+// button cancels it meanwhile.
+void EnableCommandsBesideImport(FormState& form, bool enabled)
+{
+    form.FileName.enabled = enabled;
+    form.FileMenuEnabled = enabled;
+    for (const int index : {0, 5, 6})
+        form.Button[static_cast<size_t>(index)].enabled = enabled;
+}
+
 void CleanUp(FormState& form, bool& hasData)
 {
     EditScreen& screen = form.screen;
     form.ImportRunning = false;
     form.Button[4].tag.clear();
     form.Button[4].caption = QStringLiteral("Reload Template");
-    form.FileName.enabled = true;
-    form.FileMenuEnabled = true;
+    EnableCommandsBesideImport(form, true);
     Form_Resize(form);
     for (int i = 1; i < screen.FieldCount() && !hasData; ++i)
         hasData = !screen.Field(i).DataLabel.caption.isEmpty() || !screen.Field(i).DataField.text.isEmpty();
@@ -214,7 +224,8 @@ bool FetchTemplate(TemplateSession& session, const QString& path)
 
 bool LoadTemplate(FormState& form, const QString& path)
 {
-    if (!FetchTemplate(form, path))
+    // The running import would go on filling the edit screen from the template it started with.
+    if (form.ImportRunning || !FetchTemplate(form, path))
         return false;
     if (!form.MarkupText.Text().isEmpty())
         ImportTemplate(form);
@@ -261,8 +272,7 @@ void ImportTemplate(FormState& form)
     };
     ReportedAt(form.dialogs(), QStringLiteral("Import Template"), location, [&] {
         form.Button[4].caption = QStringLiteral("Cancel");
-        form.FileName.enabled = false;
-        form.FileMenuEnabled = false;
+        EnableCommandsBesideImport(form, false);
         screen.DataScrollMessage.caption = QStringLiteral("Please wait...\r\nProcessing Template");
         screen.DataScrollMessage.visible = true;
         form.NotifyChanged();

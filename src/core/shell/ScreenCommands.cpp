@@ -158,6 +158,9 @@ void LoadPriorChoices(TemplateSession& session)
 
 void Button_Click(FormState& form, int index)
 {
+    // A disabled button does nothing, however it was pressed (the import disables some).
+    if (index < 0 || static_cast<size_t>(index) >= form.Button.size() || !form.Button[static_cast<size_t>(index)].enabled)
+        return;
     QString step = QStringLiteral("Command Action");
     Reported(form.dialogs(), QStringLiteral("Click Button"), step, [&] {
         switch (index) {

@@ -1,4 +1,6 @@
+#include "shell/AdvancedSettings.h"
 #include "shell/ImportTemplate.h"
+#include "shell/ScreenCommands.h"
 #include "shell/ScreenTag.h"
 #include "support/FormFixture.h"
 
@@ -262,4 +264,40 @@ TEST(ImportTemplate, EnterInTheFileBoxAsksBeforeReplacingUnsavedMarkup)
     f.dialogs().answers = {MsgAnswer::No};
     EXPECT_TRUE(FileName_KeyPress(f.form(), 13));
     EXPECT_EQ(f.screen().Field(1).DataLabel.caption, QStringLiteral("B"));
+}
+
+TEST(ImportTemplate, CommandsThatChangeTheTemplateOrTheSettingsWaitForIt)
+{
+    FormFixture f;
+    f.WriteFile(QStringLiteral("other.tpl"), "[VarKit Colour=Red]");
+    f.WriteFile(QStringLiteral("test.tpe"), "[Edited Defaults]\r\n0001=Vase\r\n");
+    f.WriteFile(QStringLiteral("logo.gif"), "GIF89a");
+    AdvancedSettingsState& panel = f.form().AdvSettings;
+    panel.templateText = QStringLiteral("other.tpl");
+    panel.splashText = QStringLiteral("logo.gif");
+    panel.lockChecked = true;
+    // Each arrives while the import lets events run after clearing the screen.
+    QTimer::singleShot(0, [&] {
+        for (const int button : {0, 5, 6})
+            EXPECT_FALSE(f.form().Button[static_cast<size_t>(button)].enabled);
+        AdvButton_Click(f.form(), 1);           // Save & Reload
+        AdvSettingsLockButton_Click(f.form());  // Lock now
+        Button_Click(f.form(), 5);              // Get
+        Button_Click(f.form(), 0);              // make HTML
+        EXPECT_FALSE(LoadTemplate(f.form(), f.folder() + QStringLiteral("other.tpl")));
+    });
+    f.dialogs().answers = {MsgAnswer::Cancel};  // the old data file: ask later
+    f.Import("[VarKit Item=Lamp]");
+    EXPECT_EQ(f.form().MarkupText.Text(), QStringLiteral("[VarKit Item=Lamp]"));
+    EXPECT_EQ(f.screen().Field(1).DataLabel.caption, QStringLiteral("Item"));
+    EXPECT_EQ(f.screen().Field(1).DataField.text, QStringLiteral("Lamp"));
+    EXPECT_TRUE(f.form().HTMLtext.Text().isEmpty());
+    EXPECT_FALSE(f.form().MarkupLocked);
+    EXPECT_TRUE(f.form().StartupTemplate.isEmpty());
+    EXPECT_FALSE(QFile::exists(f.form().folders.SettingsFile()));
+    // Afterwards they run again.
+    for (const int button : {0, 5, 6})
+        EXPECT_TRUE(f.form().Button[static_cast<size_t>(button)].enabled);
+    Button_Click(f.form(), 5);
+    EXPECT_EQ(f.screen().Field(1).DataField.text, QStringLiteral("Vase"));
 }

@@ -137,3 +137,33 @@ TEST(SaveSafety, TheReplaceQuestionIsAboutTheNameWritten)
     EXPECT_EQ(s.dialogs().boxes.size(), 1);
     EXPECT_EQ(ReadTestFile(s.folder() + QStringLiteral("fresh.txt")), Saves::kTemplate);
 }
+
+TEST(SaveSafety, AFailedSaveAndReloadKeepsTheSettingsInForce)
+{
+    Saves s;
+    s.form().HelpCaptions[1] = QStringLiteral("Shop");
+    MenuHelpSettingsDes_Click(s.form());
+    AdvancedSettingsState& panel = s.form().AdvSettings;
+    panel.templateText = QStringLiteral("listing.tpl");
+    panel.splashText = QStringLiteral("logo.gif");
+    panel.lockChecked = true;
+    panel.menuItem[0] = QStringLiteral("Help me");
+    s.files().FillDisk();
+    s.dialogs().answers = {MsgAnswer::Yes};  // no such image: go on
+    AdvButton_Click(s.form(), 1);
+    EXPECT_TRUE(s.LastText().contains(QStringLiteral("\r\nLocation = Advanced Settings"))) << s.LastText().toStdString();
+    EXPECT_TRUE(panel.visible);  // what was typed stays in the panel
+    EXPECT_EQ(panel.menuItem[0], QStringLiteral("Help me"));
+    EXPECT_TRUE(s.form().StartupTemplate.isEmpty());
+    EXPECT_TRUE(s.form().SplashLogo.isEmpty());
+    EXPECT_FALSE(s.form().MarkupLocked);
+    EXPECT_EQ(s.form().HelpCaptions[1], QStringLiteral("Shop"));
+
+    // Once the disk takes it, the same press stores and applies them.
+    s.files().Heal();
+    s.dialogs().answers = {MsgAnswer::Yes};
+    AdvButton_Click(s.form(), 1);
+    EXPECT_FALSE(panel.visible);
+    EXPECT_TRUE(s.form().MarkupLocked);
+    EXPECT_EQ(s.form().SplashLogo, QStringLiteral("logo.gif"));
+}
