@@ -10,6 +10,7 @@
 #include "shell/ScreenTag.h"
 
 #include <QGuiApplication>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -55,6 +56,30 @@ void MakeHtmlOnBenchTemplate(benchmark::State& state)
     state.counters["htmlChars"] = session.form.HTMLtext.Length();
 }
 BENCHMARK(MakeHtmlOnBenchTemplate)->Unit(benchmark::kMillisecond);
+
+// A template of 300 tile options beside a number of other files (the argument): none of the
+// tile pictures exists, so each is looked for in every folder a tile may be in, and the old data
+// file beside the template is looked for too. The time stays flat however full the folder is.
+void ImportTilesInAFullFolder(benchmark::State& state)
+{
+    Session session;
+    for (int i = 0; i < state.range(0); ++i) {
+        QFile file(session.dir.filePath(QStringLiteral("photo%1.jpg").arg(i)));
+        if (!file.open(QIODevice::WriteOnly))
+            state.SkipWithError("cannot fill the folder");
+    }
+    QString markup = QStringLiteral("[VarKit& Tile=");
+    for (int i = 0; i < 300; ++i)
+        markup += QStringLiteral("tile%1.gif|").arg(i);
+    session.form.FileName.text = session.dir.filePath(QStringLiteral("tiles.tpl"));
+    session.form.MarkupText.SetText(markup + QStringLiteral("last.gif]"));
+    for (auto _ : state) {
+        ImportTemplate(session.form);
+        MakeHtml(session.form);
+        benchmark::DoNotOptimize(session.form.screen.FieldCount());
+    }
+}
+BENCHMARK(ImportTilesInAFullFolder)->Arg(0)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 void ExportProcess(benchmark::State& state)
 {

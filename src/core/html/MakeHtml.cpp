@@ -305,6 +305,7 @@ QString RandomCode()
 
 void MakeHtml(TemplateSession& session)
 {
+    const FolderListingScope listings;  // the includes are looked up in the same few folders
     QString step = QStringLiteral("Make HTML");
     Reported(session.dialogs(), kTitle, step, [&] {
         RunData run(session, step);

@@ -1,6 +1,7 @@
 #include "DiskFileOps.h"
 
 #include "AppError.h"
+#include "Paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -160,6 +161,7 @@ QByteArray DiskFileOps::Read(const QString& path, qint64 maxBytes)
 
 void DiskFileOps::Write(const QString& path, const QByteArray& bytes)
 {
+    FolderListingScope::FilesChanged();
     QSaveFile file(path);
     OpenSaveFile(file, path);
     if (file.write(bytes) != bytes.size())
@@ -169,6 +171,7 @@ void DiskFileOps::Write(const QString& path, const QByteArray& bytes)
 
 void DiskFileOps::WriteScratch(const QString& path, const QByteArray& bytes)
 {
+    FolderListingScope::FilesChanged();
     CheckReplaceable(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -195,6 +198,7 @@ void DiskFileOps::CopyFile(const QString& from, const QString& to)
 
 void DiskFileOps::Copy(const QString& from, const QString& to)
 {
+    FolderListingScope::FilesChanged();
     const QString source = QFileInfo(from).canonicalFilePath();
     const QString target = QFileInfo(to).canonicalFilePath();
     if (!source.isEmpty() && source == target)
@@ -222,6 +226,7 @@ void DiskFileOps::Copy(const QString& from, const QString& to)
 
 void DiskFileOps::MakeFolder(const QString& path)
 {
+    FolderListingScope::FilesChanged();
     const FileKind kind = Kind(path);
     if (kind == FileKind::Folder)
         return;
@@ -231,6 +236,7 @@ void DiskFileOps::MakeFolder(const QString& path)
 
 void DiskFileOps::Remove(const QString& path)
 {
+    FolderListingScope::FilesChanged();
     const FileKind kind = Kind(path);
     if (kind == FileKind::Missing)
         throw AppError(ErrorNumber::FileNotFound);

@@ -16,17 +16,63 @@ QString ToNativeSeparators(const QString& path)
 
 namespace {
 
-QString MatchComponent(const QString& folder, const QString& name)
+FolderListingScope* activeScope = nullptr;  // the outermost scope that stands, if any
+
+// Each entry of the folder by its case-folded name; of names that differ only in case, the
+// first in the listing's order stands for them all.
+QHash<QString, QString> ListingOf(const QString& folder)
 {
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
-    return {};
+    QHash<QString, QString> names;
+    for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        const QString key = entry.toCaseFolded();
+        if (!names.contains(key))
+            names.insert(key, entry);
+    }
+    return names;
 }
 
 }  // namespace
+
+// The folder listings of the standing scope.
+class FolderListings {
+public:
+    // The entry of the folder that matches the name ignoring case; empty for none.
+    static QString Match(const QString& folder, const QString& name)
+    {
+        if (!activeScope)
+            return ListingOf(folder).value(name.toCaseFolded());
+        auto listing = activeScope->listings_.find(folder);
+        if (listing == activeScope->listings_.end()) {
+            listing = activeScope->listings_.insert(folder, ListingOf(folder));
+            ++activeScope->listed_;
+        }
+        return listing->value(name.toCaseFolded());
+    }
+};
+
+FolderListingScope::FolderListingScope() : shared_(activeScope)
+{
+    if (!activeScope)
+        activeScope = this;
+}
+
+FolderListingScope::~FolderListingScope()
+{
+    if (activeScope == this)
+        activeScope = nullptr;
+}
+
+int FolderListingScope::FoldersListed() const
+{
+    return (shared_ ? shared_ : this)->listed_;
+}
+
+void FolderListingScope::FilesChanged()
+{
+    if (activeScope)
+        activeScope->listings_.clear();
+}
 
 QString ResolvePath(const QString& path)
 {
@@ -46,7 +92,7 @@ QString ResolvePath(const QString& path)
         }
         QString candidate = current + part;
         if (!QFileInfo::exists(candidate)) {
-            const QString match = MatchComponent(current, part);
+            const QString match = FolderListings::Match(current, part);
             if (match.isEmpty()) {
                 // Nothing on disk goes by this name: the folders found so far, then the rest as
                 // written, so that a new file lands in the existing folder of another case.

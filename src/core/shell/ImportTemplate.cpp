@@ -261,6 +261,7 @@ void ImportTemplate(FormState& form)
     }
     if (form.ImportRunning)
         return;
+    const FolderListingScope listings;  // tile pictures and the old data file share a few folders
     form.ImportRunning = true;
     bool designerCommand = false;
     bool hasData = false;

@@ -138,3 +138,20 @@ TEST(Paths, ATildeStandsForTheHomeFolderAsAShellExpandsIt)
     for (const char* unchanged : {"~ann/a.tpl", "/srv/~/a.tpl", "a~/b.tpl", "templates\\~a.tpl", ""})
         EXPECT_EQ(ExpandHome(QString::fromUtf8(unchanged)), QString::fromUtf8(unchanged));
 }
+
+TEST_F(ProgramFolder, AScopeListsAFolderOnceAndOnlyForAMissingName)
+{
+    PutFile(folder + QStringLiteral("Art/Red.gif"), QByteArray("r"));
+    FolderListingScope scope;
+    EXPECT_EQ(ResolvePath(folder + QStringLiteral("Art/Red.gif")), folder + QStringLiteral("Art/Red.gif"));
+    EXPECT_EQ(scope.FoldersListed(), 0);  // the name as written exists
+
+    for (const char* name : {"art/red.gif", "ART/RED.GIF", "art/blue.gif", "Art/none.gif"})
+        ResolvePath(folder + QString::fromLatin1(name));
+    EXPECT_EQ(scope.FoldersListed(), 2);  // the program folder for "art", then Art itself
+    EXPECT_EQ(ResolvePath(folder + QStringLiteral("art\\RED.gif")), folder + QStringLiteral("Art/Red.gif"));
+
+    // A file the program writes meanwhile is found under another case.
+    WriteTextFile(disk, folder + QStringLiteral("Art/Blue.gif"), QStringLiteral("b"), TextEncoding::Utf8);
+    EXPECT_EQ(ResolvePath(folder + QStringLiteral("art/blue.gif")), folder + QStringLiteral("Art/Blue.gif"));
+}

@@ -1,3 +1,5 @@
+#include "html/MakeHtml.h"
+#include "platform/Paths.h"
 #include "shell/AdvancedSettings.h"
 #include "shell/ImportTemplate.h"
 #include "shell/ScreenCommands.h"
@@ -300,4 +302,24 @@ TEST(ImportTemplate, CommandsThatChangeTheTemplateOrTheSettingsWaitForIt)
         EXPECT_TRUE(f.form().Button[static_cast<size_t>(button)].enabled);
     Button_Click(f.form(), 5);
     EXPECT_EQ(f.screen().Field(1).DataField.text, QStringLiteral("Vase"));
+}
+
+TEST(ImportTemplate, ManyTileNamesListNoMoreFoldersThanOne)
+{
+    const auto foldersListed = [](int tiles) {
+        FormFixture f;
+        for (int i = 0; i < 50; ++i)
+            f.WriteFile(QStringLiteral("filler%1.txt").arg(i), "x");
+        QByteArray markup = "[VarKit& Tile=";
+        for (int i = 0; i < tiles; ++i)
+            markup += "tile" + QByteArray::number(i) + ".gif|";
+        markup += "last.gif][VarKit+ Part=missing.htm]";
+        const FolderListingScope scope;  // the import's and Make HTML's share it
+        f.Import(markup);
+        MakeHtml(f.form());
+        return scope.FoldersListed();
+    };
+    const int one = foldersListed(1);
+    EXPECT_GT(one, 0);
+    EXPECT_EQ(foldersListed(300), one);
 }
