@@ -6,6 +6,7 @@
 // the file's encoding holds its characters); every other key keeps its value; and the values
 // read, written back, read the same.
 #include "FuzzSupport.h"
+#include "platform/DiskFileOps.h"
 #include "platform/TextCodec.h"
 #include "shell/ProfileFile.h"
 
@@ -15,6 +16,7 @@ namespace {
 
 const QString kSection = QStringLiteral("Custom");
 constexpr int kMaxChars = 1 << 20;
+DiskFileOps disk;
 
 // The keys of [Custom] in the order the program writes them.
 QStringList CustomKeys()
@@ -39,7 +41,7 @@ QByteArray FileBytes(const QString& path)
 
 QString Read(const QString& key, const QString& path)
 {
-    return GetPrivateProfileString(kSection, key, QStringLiteral("\x01missing"), path, kMaxChars);
+    return GetPrivateProfileString(disk, kSection, key, QStringLiteral("\x01missing"), path, kMaxChars);
 }
 
 // True when the encoding holds every character of the value, so that it reads back unchanged
@@ -77,9 +79,9 @@ QList<std::pair<QString, QString>> Written(const QStringList& keys, const QStrin
 // Writes the values twice: the second write must change nothing. The file's bytes.
 QByteArray WriteTwice(const QList<std::pair<QString, QString>>& values, const QString& path)
 {
-    WriteProfileValues(kSection, values, path);
+    WriteProfileValues(disk, kSection, values, path);
     const QByteArray once = FileBytes(path);
-    WriteProfileValues(kSection, values, path);
+    WriteProfileValues(disk, kSection, values, path);
     const QByteArray twice = FileBytes(path);
     Require(once == twice, "a second write of the same values changed the settings file", once, twice);
     return once;
@@ -105,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         values << DecodeText(parts[p]).text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n')).remove(QChar(u'\0'));
     QStringList others;
     QStringList otherValues;
-    for (const QString& key : ProfileSectionKeys(kSection, path)) {
+    for (const QString& key : ProfileSectionKeys(disk, kSection, path)) {
         if (!keys.mid(0, values.size()).contains(key.trimmed(), Qt::CaseInsensitive)) {
             others << key;
             otherValues << Read(key, path);
