@@ -107,6 +107,23 @@ int EditScreen::SelectedOptionOfField(int i) const
     return -1;
 }
 
+void EditScreen::RequestFocus(int i)
+{
+    ActiveField = i;
+    FocusRequested = true;
+    NotifyChanged(ScreenElement::Field, i);
+}
+
+int FirstUsableField(const EditScreen& screen)
+{
+    for (int i = 1; i < screen.FieldCount(); ++i) {
+        const TextBoxControl& box = screen.Field(i).DataField;
+        if (box.visible && box.enabled)
+            return i;
+    }
+    return 0;
+}
+
 void InitScreenColors(EditScreen& screen)
 {
     screen.ScreenColors = {

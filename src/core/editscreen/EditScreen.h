@@ -47,6 +47,12 @@ public:
     // The option of field i whose mark shows the selection, or -1.
     int SelectedOptionOfField(int i) const;
 
+    // The field whose box has the keyboard focus (0: none). RequestFocus makes it the active
+    // field and asks the view to give its box the focus.
+    int ActiveField = 0;
+    bool FocusRequested = false;
+    void RequestFocus(int i);
+
     // Listeners (the edit-screen view) follow the model through these.
     void NotifyChanged(ScreenElement kind, int index) { emit changed(kind, index); }
     void NotifyReset() { emit reset(); }
@@ -87,6 +93,9 @@ signals:
     void changed(ScreenElement kind, int index);
     void reset();
 };
+
+// The first field whose box is shown and takes input, or 0.
+int FirstUsableField(const EditScreen& screen);
 
 // Fills the colour table; entry 9 is the content panel's own background.
 void InitScreenColors(EditScreen& screen);

@@ -31,8 +31,12 @@ struct LabelControl {
 };
 
 // DataField(i): the value box; its tag is the number of options of its option set, or "".
+// The selection counts from 0 in the text, a CR LF as two characters; a refresh of the box
+// keeps it.
 struct TextBoxControl {
     QString text;
+    int selStart = 0;
+    int selLength = 0;
     QString tag;
     QString toolTip = QStringLiteral(" Enter text or leave blank. ");
     Geometry geometry{2400, 0, 4695, 480};

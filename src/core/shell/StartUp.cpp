@@ -124,6 +124,9 @@ bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks&
         if (!form.FileName.text.isEmpty()) {
             TabTop_Click(form, 0);
             LoadTemplate(form, form.FileName.text);
+            // The program starts with the focus in the first field that takes input.
+            if (const int first = FirstUsableField(form.screen))
+                form.screen.RequestFocus(first);
         }
     });
     if (closeNow)

@@ -10,6 +10,7 @@
 // changes only the characters that differ; colours change no character. Offsets count a CR LF
 // as two characters.
 #include "text/BoxText.h"
+#include "text/TextTarget.h"
 
 #include <QObject>
 #include <QString>
@@ -18,22 +19,22 @@
 #include <QTextDocument>
 #include <optional>
 
-class RichTextBox : public QObject {
+class RichTextBox : public QObject, public TextTarget {
     Q_OBJECT
 public:
     explicit RichTextBox(QObject* parent = nullptr);
 
-    QString Text() const { return text_; }
+    QString Text() const override { return text_; }
     void SetText(const QString& text);
     int Length() const { return static_cast<int>(text_.size()); }
 
-    int SelStart() const { return qMin(anchor_, position_); }
+    int SelStart() const override { return qMin(anchor_, position_); }
     void SetSelStart(int start);
-    int SelLength() const { return qAbs(position_ - anchor_); }
+    int SelLength() const override { return qAbs(position_ - anchor_); }
     void SetSelLength(int length);
-    QString SelText() const { return text_.mid(SelStart(), SelLength()); }
-    void SetSelText(const QString& text);
-    void Select(int start, int length);
+    QString SelText() const override { return text_.mid(SelStart(), SelLength()); }
+    void SetSelText(const QString& text) override;
+    void Select(int start, int length) override;
 
     // Formatted text keeps the colours (an HTML fragment of the document).
     QString SelFormatted();
@@ -47,7 +48,7 @@ public:
     // Case-insensitive search of text from start to end (offsets from 0); selects the match.
     int Find(const QString& text, int start, int end);
 
-    void SetFocus() { emit focusRequested(); }
+    void SetFocus() override { emit focusRequested(); }
 
     // For the view that shows the box: the document, up to date; whether the view is shown
     // (a shown box keeps its document up to date at once); the selection as a cursor in the
