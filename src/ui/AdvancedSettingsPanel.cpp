@@ -1,40 +1,18 @@
 #include "AdvancedSettingsPanel.h"
 
+#include "WidgetKit.h"
 #include "shell/AdvancedSettings.h"
 #include "shell/FormState.h"
 #include "shell/TplAssociation.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 
 namespace {
-
-QLabel* MakeLabel(const QString& text, const QString& toolTip, QWidget* parent, const char* name)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setToolTip(toolTip);
-    return label;
-}
-
-QLineEdit* MakeBox(const QString& toolTip, QWidget* parent, const QString& name)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setToolTip(toolTip);
-    return box;
-}
-
-QPushButton* MakeButton(const QString& caption, const QString& toolTip, QWidget* parent, const char* name)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(toolTip);
-    button->setAutoDefault(false);
-    return button;
-}
 
 void SetTextIfChanged(QLineEdit* box, const QString& text)
 {
@@ -49,55 +27,68 @@ AdvancedSettingsPanel::AdvancedSettingsPanel(FormState& form, QWidget* parent) :
     namespace T = AdvancedSettingsText;
     AdvancedSettingsState& state = form_.AdvSettings;
     setObjectName(QStringLiteral("AdvSettings"));
-    setFrameShape(QFrame::Box);
-    setFrameShadow(QFrame::Plain);
-    setLineWidth(1);
-    setAutoFillBackground(true);
+    // A window too low for the panel scrolls it instead of hiding its buttons.
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    content_ = new QFrame;
+    content_->setFrameShape(QFrame::Box);
+    content_->setFrameShadow(QFrame::Plain);
+    content_->setLineWidth(1);
+    content_->setAutoFillBackground(true);
+    scroll_->setWidget(content_);
+    QWidget* const panel = content_;
 
-    heading_ = MakeLabel(T::Heading, QString(), this, "AdvSettingsHeading");
+    heading_ = MakeLabel(T::Heading, panel, QStringLiteral("AdvSettingsHeading"));
     QFont bold = heading_->font();
     bold.setBold(true);
     heading_->setFont(bold);
 
-    templateLabel_ = MakeLabel(T::TemplateLabel, T::TemplateLabelTip, this, "AdvSettingsTemplateLabel");
-    templateBox_ = MakeBox(T::TemplateTip, this, QStringLiteral("AdvSettingsTemplate"));
+    templateLabel_ = MakeLabel(T::TemplateLabel, panel, QStringLiteral("AdvSettingsTemplateLabel"), T::TemplateLabelTip);
+    templateBox_ = MakeLineEdit(panel, QStringLiteral("AdvSettingsTemplate"), T::TemplateTip);
+    templateBox_->setAccessibleName(T::TemplateLabel);
     connect(templateBox_, &QLineEdit::textEdited, this, [&state](const QString& text) { state.templateText = text; });
-    splashLabel_ = MakeLabel(T::SplashLabel, T::SplashLabelTip, this, "AdvSettingsSplashLabel");
-    splashBox_ = MakeBox(T::SplashTip, this, QStringLiteral("AdvSettingsSplash"));
+    splashLabel_ = MakeLabel(T::SplashLabel, panel, QStringLiteral("AdvSettingsSplashLabel"), T::SplashLabelTip);
+    splashBox_ = MakeLineEdit(panel, QStringLiteral("AdvSettingsSplash"), T::SplashTip);
+    splashBox_->setAccessibleName(T::SplashLabel);
     connect(splashBox_, &QLineEdit::textEdited, this, [&state](const QString& text) { state.splashText = text; });
 
-    lock_ = new QCheckBox(T::Lock, this);
+    lock_ = new QCheckBox(T::Lock, panel);
     lock_->setObjectName(QStringLiteral("AdvSettingsLock"));
     lock_->setToolTip(T::LockTip);
     // AdvSettingsLock_Click does nothing: the tick is only read by Save & Reload.
     connect(lock_, &QCheckBox::clicked, this, [&state](bool checked) { state.lockChecked = checked; });
-    lockButton_ = MakeButton(state.lockButtonCaption, T::LockButtonTip, this, "AdvSettingsLockButton");
+    lockButton_ = MakeButton(state.lockButtonCaption, panel, QStringLiteral("AdvSettingsLockButton"), T::LockButtonTip);
     connect(lockButton_, &QPushButton::clicked, this, [this] {
         AdvSettingsLockButton_Click(form_);
         Sync();
     });
-    associate_ = MakeButton(state.associateCaption, T::AssociateTip, this, "AdvSettingsAssociate");
+    associate_ = MakeButton(state.associateCaption, panel, QStringLiteral("AdvSettingsAssociate"), T::AssociateTip);
     connect(associate_, &QPushButton::clicked, this, [this] {
         AdvSettingsAssociate_Click(form_);
         Sync();
     });
-    browse_ = MakeButton(T::Browse, T::BrowseTip, this, "AdvSettingsBrowse");
+    browse_ = MakeButton(T::Browse, panel, QStringLiteral("AdvSettingsBrowse"), T::BrowseTip);
     connect(browse_, &QPushButton::clicked, this, [this] { AdvSettingsBrowse_Click(form_); });
 
-    captionHeading_ = MakeLabel(T::CaptionHeading, QString(), this, "AdvSettingsCaptionHeading");
-    linkHeading_ = MakeLabel(T::LinkHeading, QString(), this, "AdvSettingsLinkHeading");
+    captionHeading_ = MakeLabel(T::CaptionHeading, panel, QStringLiteral("AdvSettingsCaptionHeading"));
+    linkHeading_ = MakeLabel(T::LinkHeading, panel, QStringLiteral("AdvSettingsLinkHeading"));
     AddRow(0);
 
     const char* names[] = {"AdvButton0", "AdvButton1"};
     const QString captions[] = {T::Cancel, T::Save};
     for (int k = 0; k < 2; ++k) {
-        QPushButton* button = MakeButton(captions[k], QString(), this, names[k]);
+        QPushButton* button = MakeButton(captions[k], panel, QLatin1String(names[k]));
         connect(button, &QPushButton::clicked, this, [this, k] {
             AdvButton_Click(form_, k);
             Sync();
         });
         buttons_[static_cast<size_t>(k)] = button;
     }
+    // Whatever gets the focus inside is scrolled into view, however the focus came there.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && content_->isAncestorOf(now))
+            scroll_->ensureWidgetVisible(now);
+    });
     hide();
 }
 
@@ -106,8 +97,10 @@ void AdvancedSettingsPanel::AddRow(int i)
     namespace T = AdvancedSettingsText;
     const size_t k = static_cast<size_t>(i);
     AdvancedSettingsState& state = form_.AdvSettings;
-    QLineEdit* item = MakeBox(T::MenuItemTip, this, QStringLiteral("AdvMenuItem%1").arg(i));
-    QLineEdit* link = MakeBox(T::MenuLinkTip, this, QStringLiteral("AdvMenuLink%1").arg(i));
+    QLineEdit* item = MakeLineEdit(content_, QStringLiteral("AdvMenuItem%1").arg(i), T::MenuItemTip);
+    QLineEdit* link = MakeLineEdit(content_, QStringLiteral("AdvMenuLink%1").arg(i), T::MenuLinkTip);
+    item->setAccessibleName(T::CaptionHeading + QStringLiteral(" %1").arg(i + 1));
+    link->setAccessibleName(T::LinkHeading + QStringLiteral(" %1").arg(i + 1));
     item->setText(state.menuItem[k]);
     link->setText(state.menuLink[k]);
     connect(item, &QLineEdit::textEdited, this, [&state, k](const QString& text) { state.menuItem[k] = text; });
@@ -161,37 +154,38 @@ void AdvancedSettingsPanel::Sync()
         templateBox_->setFocus(Qt::OtherFocusReason);
 }
 
-void AdvancedSettingsPanel::Place(QWidget* widget, const Geometry& g)
-{
-    const QRect r = scale_.Rect(g);
-    if (widget->geometry() != r)
-        widget->setGeometry(r);
-}
-
 void AdvancedSettingsPanel::ApplyLayout(const TwipsScale& scale)
 {
     scale_ = scale;
     const AdvSettingsLayout& l = form_.layout.AdvSettings;
-    Place(this, l.frame);
-    Place(heading_, l.heading);
-    Place(templateLabel_, l.templateLabel);
-    Place(templateBox_, l.templateBox);
-    Place(splashLabel_, l.splashLabel);
-    Place(splashBox_, l.splashBox);
-    Place(lock_, l.lockCheck);
-    Place(lockButton_, l.lockButton);
-    Place(associate_, l.associateButton);
-    Place(browse_, l.browseButton);
-    Place(captionHeading_, l.captionHeading);
-    Place(linkHeading_, l.linkHeading);
+    // The panel stands at its place, no taller than the window below it; its content keeps the
+    // whole height and scrolls.
+    const QRect whole = scale_.Rect(l.frame);
+    content_->resize(whole.size());
+    QRect shown = whole;
+    if (parentWidget())
+        shown.setHeight(qMax(0, qMin(whole.height(), parentWidget()->height() - whole.top())));
+    SetGeometryIfChanged(this, shown);
+    SetGeometryIfChanged(scroll_, rect());
+    Place(heading_, scale_, l.heading);
+    Place(templateLabel_, scale_, l.templateLabel);
+    Place(templateBox_, scale_, l.templateBox);
+    Place(splashLabel_, scale_, l.splashLabel);
+    Place(splashBox_, scale_, l.splashBox);
+    Place(lock_, scale_, l.lockCheck);
+    Place(lockButton_, scale_, l.lockButton);
+    Place(associate_, scale_, l.associateButton);
+    Place(browse_, scale_, l.browseButton);
+    Place(captionHeading_, scale_, l.captionHeading);
+    Place(linkHeading_, scale_, l.linkHeading);
     for (size_t k = 0; k < menuItems_.size(); ++k) {
         if (!menuItems_[k])
             continue;
-        Place(menuItems_[k], l.menuItem[k]);
-        Place(menuLinks_[k], l.menuLink[k]);
+        Place(menuItems_[k], scale_, l.menuItem[k]);
+        Place(menuLinks_[k], scale_, l.menuLink[k]);
         menuItems_[k]->show();
         menuLinks_[k]->show();
     }
     for (size_t k = 0; k < buttons_.size(); ++k)
-        Place(buttons_[k], l.button[k]);
+        Place(buttons_[k], scale_, l.button[k]);
 }

@@ -13,6 +13,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 class AdvancedSettingsPanel : public QFrame {
     Q_OBJECT
@@ -43,10 +44,11 @@ public:
 
 private:
     void AddRow(int i);
-    void Place(QWidget* widget, const Geometry& g);
 
     FormState& form_;
     TwipsScale scale_;
+    QScrollArea* scroll_ = nullptr;
+    QFrame* content_ = nullptr;
     QLabel* heading_ = nullptr;
     QLabel* templateLabel_ = nullptr;
     QLineEdit* templateBox_ = nullptr;

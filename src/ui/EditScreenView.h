@@ -3,29 +3,22 @@
 // and section checkboxes of the model with real widgets inside the content panel
 // (DataScrollInsert), follows the model's change signals with one refresh per event-loop turn,
 // and writes what the user types back into the model. Only elements the model shows get
-// widgets; a hidden field costs nothing here.
+// widgets; a hidden field costs nothing here. The field and option widgets are kept by
+// FieldWidgets and OptionWidgets; the section checkboxes and outlines here.
+#include "FieldWidgets.h"
 #include "Twips.h"
 #include "editscreen/EditScreen.h"
 
-#include <QPixmap>
-#include <QPlainTextEdit>
 #include <QSet>
 #include <QWidget>
 #include <vector>
 
 class FormState;
+class OptionWidgets;
 class QCheckBox;
 class QLabel;
 class QScrollBar;
 class QToolButton;
-
-// The input box of a generated field.
-class FieldBox : public QPlainTextEdit {
-    Q_OBJECT
-public:
-    explicit FieldBox(QWidget* parent);
-    int index = 0;
-};
 
 class EditScreenView : public QWidget {
     Q_OBJECT
@@ -64,17 +57,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    struct FieldWidgets {
-        QLabel* label = nullptr;
-        FieldBox* box = nullptr;
-        QToolButton* button = nullptr;
-    };
-    struct OptionWidgets {
-        QLabel* caption = nullptr;
-        QLabel* mark = nullptr;
-        QLabel* image = nullptr;
-        QWidget* chip = nullptr;
-    };
     struct GroupWidgets {
         QCheckBox* keep = nullptr;
         QWidget* outline = nullptr;
@@ -83,16 +65,10 @@ private:
     void ScheduleRefresh();
     void OnChanged(ScreenElement kind, int index);
     void OnReset();
-    void SyncField(int i);
-    void SyncOption(int j);
     void SyncGroup(int g);
     void SyncScrollArea();
-    void DropField(int i);
-    void DropOption(int j);
     void DropGroup(int g);
-    void OnFieldEdited(FieldBox* box);
     void OnKeepClicked(int g, bool checked);
-    QPixmap MarkPixmap(bool selected);
 
     FormState& form_;
     EditScreen& screen_;
@@ -100,9 +76,8 @@ private:
     QWidget* content_;
     QScrollBar* scrollbar_;
     QLabel* message_;
-
-    std::vector<FieldWidgets> fields_;
-    std::vector<OptionWidgets> options_;
+    FieldWidgets* fields_;
+    OptionWidgets* options_;
     std::vector<GroupWidgets> groups_;
 
     bool refreshScheduled_ = false;
@@ -112,7 +87,4 @@ private:
     QSet<int> dirtyOptions_;
     QSet<int> dirtyGroups_;
     bool updating_ = false;
-    QPixmap markSelected_;
-    QPixmap markOpen_;
-    QPixmap buttonPicture_;
 };

@@ -3,6 +3,7 @@
 #include "text/RichTextBox.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMimeData>
 
 bool IsFixedPitch(const QFont& font)
@@ -30,6 +31,7 @@ QFont MarkupFont()
 
 RichTextView::RichTextView(RichTextBox& box, QWidget* parent) : QTextEdit(parent), box_(box)
 {
+    setTabChangesFocus(true);
     setDocument(&box.Document());
     setAcceptRichText(false);
     setLineWrapMode(QTextEdit::WidgetWidth);
@@ -85,4 +87,13 @@ void RichTextView::ToBox()
     const QTextCursor cursor = textCursor();
     box_.SetDocumentSelection(cursor.anchor(), cursor.position());
     syncing_ = false;
+}
+
+void RichTextView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier) {
+        insertPlainText(QStringLiteral("\t"));
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
 }

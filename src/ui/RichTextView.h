@@ -16,6 +16,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Tab moves the focus on, as in the other boxes; Ctrl+Tab types a tab.
+    void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData* source) override;

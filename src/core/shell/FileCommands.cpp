@@ -162,17 +162,22 @@ void GetFilename(FormState& form, QString& action, int kind, QString& fileName, 
         action = QStringLiteral("CANCEL");
 }
 
-void MenuFile_Click(FormState& form)
+FileMenuState FileMenuFor(const FormState& form)
 {
-    FileMenuState& menu = form.FileMenu;
+    FileMenuState menu;
     const Screen screen = ScreenOf(form);
     const bool edit = screen == Screen::Edit || screen == Screen::Blowup;
     const bool markup = IsMarkupScreen(screen);
-    const bool exportScreen = screen == Screen::Export;
     menu.open = edit || markup;
     menu.clear = menu.save = menu.saveAs = markup;
     menu.saveModified = edit && form.screen.DataScrollInsertVisible;
-    menu.saveWeb = exportScreen;
+    menu.saveWeb = screen == Screen::Export;
+    return menu;
+}
+
+void MenuFile_Click(FormState& form)
+{
+    form.FileMenu = FileMenuFor(form);
     form.NotifyChanged();
 }
 

@@ -2,6 +2,8 @@
 // The File menu and the file-name box: open, clear and save templates, save the finished HTML
 // ("Save as Auction &Code ..."), drop files on the box, and the close request that asks about
 // unsaved work. GetFilename wraps the open/save dialog every file command uses.
+#include "FileMenuState.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +30,8 @@ void ReportExportNotSaved(Dialogs& dialogs, const QString& path);
 // save did not happen.
 bool SettleUnsavedWork(FormState& form);
 
+// The File-menu entries the current screen allows; MenuFile_Click sets them as the menu opens.
+FileMenuState FileMenuFor(const FormState& form);
 void MenuFile_Click(FormState& form);
 // 0 Open, 1 Clear.
 void MenuFileOpen_Click(FormState& form, int index);

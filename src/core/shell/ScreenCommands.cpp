@@ -60,22 +60,6 @@ void FocusFileName(FormState& form)
         form.onFocusFileName();
 }
 
-// Closes the enlarged editor; `store` puts its text into the field it edits.
-void CloseBlowup(FormState& form, bool store)
-{
-    if (store) {
-        bool ok = false;
-        const int i = form.Blowup.tag.toInt(&ok);
-        if (ok && i >= 1 && i < form.screen.FieldCount()) {
-            form.screen.Field(i).DataField.text = form.Blowup.text;
-            form.screen.NotifyChanged(ScreenElement::Field, i);
-        }
-    }
-    form.Blowup.visible = false;
-    SetScreen(form, Screen::Edit);
-    form.FindEnabled = false;
-}
-
 // An open enlarged editor whose text differs from its field's value asks whether to keep it.
 void AskAboutBlowup(FormState& form)
 {
@@ -84,11 +68,11 @@ void AskAboutBlowup(FormState& form)
     bool ok = false;
     const int i = form.Blowup.tag.toInt(&ok);
     const QString fieldText = ok && i >= 1 && i < form.screen.FieldCount() ? form.screen.Field(i).DataField.text : QString();
-    if (form.Blowup.text == fieldText)
+    if (form.Blowup.DataBlowup.Text() == fieldText)
         return;
     const MsgAnswer answer = form.dialogs().Message(QStringLiteral("Edit data"), QStringLiteral("Save editing to this field?\r\n"),
                                                     MsgButtons::YesNo, MsgIcon::Question);
-    CloseBlowup(form, answer == MsgAnswer::Yes);
+    BlowupButton_Click(form, answer == MsgAnswer::Yes ? 1 : 0);
 }
 
 const QString kPriorChoicesSection = QStringLiteral("Edited Defaults");
@@ -154,6 +138,22 @@ void LoadPriorChoices(TemplateSession& session)
     // Yes saves the entries as a modified template and then deletes the old file. The save
     // command comes with the authoring tools; until then the old file stays, so nothing a user
     // saved is thrown away without its replacement.
+}
+
+void BlowupButton_Click(FormState& form, int index)
+{
+    if (index != 0) {
+        bool ok = false;
+        const int i = form.Blowup.tag.toInt(&ok);
+        if (ok && i >= 1 && i < form.screen.FieldCount()) {
+            form.screen.Field(i).DataField.text = form.Blowup.DataBlowup.Text();
+            form.screen.NotifyChanged(ScreenElement::Field, i);
+        }
+    }
+    form.Blowup.visible = false;
+    SetScreen(form, Screen::Edit);
+    form.FindEnabled = false;
+    form.NotifyChanged();
 }
 
 void Button_Click(FormState& form, int index)

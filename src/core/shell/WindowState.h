@@ -7,6 +7,7 @@
 #include "BlowupState.h"
 #include "ControlState.h"
 #include "FileMenuState.h"
+#include "FindState.h"
 #include "TagButtonState.h"
 #include "WindowLayoutState.h"
 #include "editscreen/ColorEditorState.h"
@@ -60,6 +61,7 @@ struct WindowState {
     bool MenuEditEnabled = true;
     // MenuFind(0..2) and FindButton(1..2) are enabled together.
     bool FindEnabled = false;
+    FindState Find;
     BlowupState Blowup;
     // The tag-button row of the markup screen and the splash logo over the markup text.
     std::array<TagButtonState, 41> TagButton = DefaultTagButtons();

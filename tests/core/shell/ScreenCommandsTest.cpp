@@ -51,6 +51,14 @@ struct Screens {
     }
 };
 
+// The enlarged editor open on field 1 with this text.
+void OpenBlowup(FormState& form, const QString& text)
+{
+    form.Blowup.visible = true;
+    form.Blowup.tag = QStringLiteral("1");
+    form.Blowup.DataBlowup.SetText(text);
+}
+
 quint32 Windows(const char* html)
 {
     return ColorValueFromWindowsText(BGR(QString::fromLatin1(html))).value();
@@ -370,13 +378,13 @@ TEST(ScreenCommands, SwitchingTabsAsksAboutChangedBlowupText)
     Screens s;
     s.Import("[VarKit A=a]");
     TabTop_Click(s.form, 0);
-    s.form.Blowup = {true, QStringLiteral("1"), QStringLiteral("a")};
+    OpenBlowup(s.form, QStringLiteral("a"));
     SetScreen(s.form, Screen::Blowup);
     TabTop_Click(s.form, 1);  // unchanged text: no question
     EXPECT_TRUE(s.dialogs.boxes.isEmpty());
     EXPECT_FALSE(s.form.Blowup.visible);
 
-    s.form.Blowup = {true, QStringLiteral("1"), QStringLiteral("edited")};
+    OpenBlowup(s.form, QStringLiteral("edited"));
     s.dialogs.answers = {MsgAnswer::Yes};
     TabTop_Click(s.form, 0);
     ASSERT_EQ(s.dialogs.boxes.size(), 1);
@@ -386,7 +394,7 @@ TEST(ScreenCommands, SwitchingTabsAsksAboutChangedBlowupText)
     EXPECT_EQ(s.form.screen.Field(1).DataField.text, QStringLiteral("edited"));
     EXPECT_FALSE(s.form.Blowup.visible);
 
-    s.form.Blowup = {true, QStringLiteral("1"), QStringLiteral("dropped")};
+    OpenBlowup(s.form, QStringLiteral("dropped"));
     s.dialogs.answers = {MsgAnswer::No};
     TabTop_Click(s.form, 1);
     EXPECT_EQ(s.form.screen.Field(1).DataField.text, QStringLiteral("edited"));

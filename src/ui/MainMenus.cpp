@@ -1,0 +1,177 @@
+#include "MainMenus.h"
+
+#include "shell/AdvancedSettings.h"
+#include "shell/FileCommands.h"
+#include "shell/FormState.h"
+#include "shell/StartUp.h"
+#include "shell/TplAssociation.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+
+namespace {
+
+QAction* Add(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& shortcut = {})
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+}  // namespace
+
+MainMenus::MainMenus(FormState& form, QMainWindow& window) : QObject(&window), form_(form), window_(window)
+{
+    BuildFileMenu();
+    BuildEditMenu();
+    BuildHelpMenu();
+
+    QMenuBar* bar = window_.menuBar();
+    QAction* arrow = bar->addAction(QStringLiteral(" Click Link to Open  \u00BB"));
+    arrow->setObjectName(QStringLiteral("MenuShowArrow"));
+    arrow->setEnabled(false);
+    arrow->setVisible(false);
+    QAction* link = bar->addAction(QString());
+    link->setObjectName(QStringLiteral("MenuShowLink"));
+    link->setVisible(false);
+
+    // Never on the menu bar: shown over a tile.
+    menuTiles_ = new QMenu(QStringLiteral("Edit Tiles"), &window_);
+    menuTiles_->setObjectName(QStringLiteral("MenuTiles"));
+    Add(menuTiles_, QStringLiteral("Copy Tile"), QStringLiteral("MenuTilesCopy"));
+    Add(menuTiles_, QStringLiteral("Paste as new Tile"), QStringLiteral("MenuTilesPaste"));
+}
+
+void MainMenus::BuildFileMenu()
+{
+    menuFile_ = window_.menuBar()->addMenu(QStringLiteral("&File     "));
+    menuFile_->setObjectName(QStringLiteral("MenuFile"));
+    // Opening the menu sets which entries the current screen allows.
+    connect(menuFile_, &QMenu::aboutToShow, this, [this] {
+        MenuFile_Click(form_);
+        SyncFileMenu();
+    });
+    const auto command = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
+    menuFileOpen_[0] = Add(menuFile_, QStringLiteral("&Open ..."), QStringLiteral("MenuFileOpen0"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    command(menuFileOpen_[0], [this] { MenuFileOpen_Click(form_, 0); });
+    menuFileOpen_[1] = Add(menuFile_, QStringLiteral("&Clear"), QStringLiteral("MenuFileOpen1"));
+    command(menuFileOpen_[1], [this] { MenuFileOpen_Click(form_, 1); });
+    menuFile_->addSeparator()->setObjectName(QStringLiteral("MenuBar0"));
+    menuFileSave_[0] = Add(menuFile_, QStringLiteral("&Save Template"), QStringLiteral("MenuFileSave0"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    command(menuFileSave_[0], [this] { MenuFileSave_Click(form_, 0); });
+    menuFileSave_[1] = Add(menuFile_, QStringLiteral("Save Template &As ..."), QStringLiteral("MenuFileSave1"),
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    command(menuFileSave_[1], [this] { MenuFileSave_Click(form_, 1); });
+    menuFile_->addSeparator()->setObjectName(QStringLiteral("MenuBar1"));
+    Add(menuFile_, QStringLiteral("Save &Data Selections with Template ..."), QStringLiteral("MenuFileSaveDefaultsVoid"))->setVisible(false);
+    menuFileSaveModified_ = Add(menuFile_, QStringLiteral("Save Edited &Data fields ..."), QStringLiteral("MenuFileSaveModified"));
+    menuFileSaveWeb_ = Add(menuFile_, QStringLiteral("Save as Auction &Code ..."), QStringLiteral("MenuFileSaveWeb"));
+    command(menuFileSaveWeb_, [this] { MenuFileSaveWeb_Click(form_); });
+    menuFile_->addSeparator()->setObjectName(QStringLiteral("MenuBar2"));
+    command(Add(menuFile_, QStringLiteral("Show VarKit &Folder ..."), QStringLiteral("MenuFileFolder")),
+            [this] { MenuFileFolder_Click(form_); });
+    command(Add(menuFile_, QStringLiteral("E&xit"), QStringLiteral("MenuFileExit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            [this] { MenuFileExit_Click(form_); });
+}
+
+void MainMenus::BuildEditMenu()
+{
+    menuEdit_ = window_.menuBar()->addMenu(QStringLiteral("&Edit     "));
+    menuEdit_->setObjectName(QStringLiteral("MenuEdit"));
+    menuFind_[0] = Add(menuEdit_, QStringLiteral("&Find ..."), QStringLiteral("MenuFind0"));
+    menuFind_[1] = Add(menuEdit_, QStringLiteral("Find &Next"), QStringLiteral("MenuFind1"));
+    menuFind_[2] = Add(menuEdit_, QStringLiteral("&Replace ..."), QStringLiteral("MenuFind2"));
+    menuEdit_->addSeparator()->setObjectName(QStringLiteral("MenuBar7"));
+    Add(menuEdit_, QStringLiteral("Copy"), QStringLiteral("MenuEditCopy"));
+    Add(menuEdit_, QStringLiteral("Paste"), QStringLiteral("MenuEditPaste"));
+    Add(menuEdit_, QStringLiteral("Select All               Ctrl-A"), QStringLiteral("MenuEditSelectAll"));
+    menuEdit_->addSeparator()->setObjectName(QStringLiteral("menubar5"));
+    // The chords are the boxes' own keys, so the items name them in their captions only.
+    const char* insertions[] = {
+        "Bold                       Ctrl-B", "Italic                       Ctrl-I", "Underline               Ctrl-U",
+        "List Item                 Ctrl-L", "Smaller                   Ctrl-Minus", "Bigger                    Ctrl-Plus",
+        "NoBreak Space     Ctrl-Space", "Line Break             Ctrl-Enter",
+    };
+    for (int k = 0; k < 8; ++k)
+        Add(menuEdit_, QString::fromLatin1(insertions[k]), QStringLiteral("MenuEditInsertion%1").arg(k));
+}
+
+void MainMenus::BuildHelpMenu()
+{
+    menuHelp_ = window_.menuBar()->addMenu(QStringLiteral("&Help     "));
+    menuHelp_->setObjectName(QStringLiteral("MenuHelp"));
+    menuBarHelp_ = menuHelp_->addSeparator();
+    menuBarHelp_->setObjectName(QStringLiteral("MenuBarHelp"));
+    menuHelpSettings_ = menuHelp_->addMenu(QStringLiteral("Advanced Settings ..."));
+    menuHelpSettings_->setObjectName(QStringLiteral("MenuHelpSettings"));
+    connect(menuHelpSettings_, &QMenu::aboutToShow, this, [this] {
+        MenuHelpSettings_Click(form_);
+        Sync();
+    });
+    menuHelpSettingsAssoc_ = Add(menuHelpSettings_, QStringLiteral("Link TPL files"), QStringLiteral("MenuHelpSettingsAssoc"));
+    menuHelpSettingsAssoc_->setVisible(false);
+    connect(menuHelpSettingsAssoc_, &QAction::triggered, this, [this] { MenuHelpSettingsAssoc_Click(form_); });
+    menuHelpSettingsDes_ = Add(menuHelpSettings_, QStringLiteral("Create Designer Private Label File ..."),
+                               QStringLiteral("MenuHelpSettingsDes"));
+    connect(menuHelpSettingsDes_, &QAction::triggered, this, [this] { MenuHelpSettingsDes_Click(form_); });
+    Add(menuHelpSettings_, QStringLiteral("Create Designer Installation File ..."), QStringLiteral("MenuHelpSettingsAction"))
+        ->setVisible(false);
+    Add(menuHelp_, QStringLiteral("&About VarKit ..."), QStringLiteral("MenuHelpAbout"));
+}
+
+void MainMenus::Sync()
+{
+    menuFile_->menuAction()->setEnabled(form_.FileMenuEnabled);
+    SyncFileMenu();
+    menuEdit_->menuAction()->setEnabled(form_.MenuEditEnabled);
+    for (QAction* action : menuFind_)
+        action->setEnabled(form_.FindEnabled);
+    menuHelpSettingsDes_->setEnabled(form_.MenuHelpSettingsDes.enabled);
+    menuHelpSettingsAssoc_->setText(form_.AdvSettings.associateCaption);
+    SyncHelpMenu();
+}
+
+void MainMenus::SyncFileMenu()
+{
+    // The entries follow the screen at once, so that their shortcuts do only what the opened
+    // menu would offer, and nothing while an import runs.
+    const FileMenuState menu = FileMenuFor(form_);
+    const bool on = form_.FileMenuEnabled;
+    menuFileOpen_[0]->setEnabled(on && menu.open);
+    menuFileOpen_[1]->setEnabled(on && menu.clear);
+    menuFileSave_[0]->setEnabled(on && menu.save);
+    menuFileSave_[1]->setEnabled(on && menu.saveAs);
+    menuFileSaveModified_->setEnabled(on && menu.saveModified);
+    menuFileSaveWeb_->setEnabled(on && menu.saveWeb);
+}
+
+void MainMenus::SyncHelpMenu()
+{
+    QStringList captions;
+    for (const MenuItemState& item : form_.MenuHelpFile)
+        captions << item.caption + QLatin1Char('\n') + (item.visible ? QLatin1Char('1') : QLatin1Char('0'))
+                + (item.enabled ? QLatin1Char('1') : QLatin1Char('0')) + (item.checked ? QLatin1Char('1') : QLatin1Char('0'));
+    if (captions != helpFileCaptions_) {
+        helpFileCaptions_ = captions;
+        for (QAction* action : helpFileActions_) {
+            menuHelp_->removeAction(action);
+            delete action;
+        }
+        helpFileActions_.clear();
+        for (size_t k = 0; k < form_.MenuHelpFile.size(); ++k) {
+            const MenuItemState& item = form_.MenuHelpFile[k];
+            auto* action = new QAction(item.caption, menuHelp_);
+            if (item.caption == QLatin1String("-"))
+                action->setSeparator(true);
+            action->setObjectName(QStringLiteral("MenuHelpFile%1").arg(k));
+            action->setVisible(item.visible);
+            action->setEnabled(item.enabled);
+            action->setCheckable(item.checked);
+            action->setChecked(item.checked);
+            menuHelp_->insertAction(menuBarHelp_, action);
+            helpFileActions_ << action;
+        }
+    }
+    menuBarHelp_->setVisible(form_.MenuBarHelpVisible);
+}
