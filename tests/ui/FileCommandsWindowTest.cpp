@@ -350,7 +350,7 @@ TEST(FileClear, NoClearsTheTemplateTheScreensAndTheFlags)
     EXPECT_EQ(w.dialogs.boxes.size(), 2);
     EXPECT_TRUE(w.window->fileName()->text().isEmpty());
     EXPECT_TRUE(w.window->markupText()->toPlainText().isEmpty());
-    EXPECT_TRUE(w.window->htmlText()->toPlainText().isEmpty());
+    EXPECT_TRUE(w.form.HTMLtext.Text().isEmpty());  // the export box, hidden behind the markup
     EXPECT_EQ(w.form.screen.FieldCount(), 1);
     EXPECT_EQ(w.view().fieldBox(1), nullptr);
     EXPECT_FALSE(w.form.TemplateChanged);

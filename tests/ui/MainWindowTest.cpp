@@ -465,6 +465,8 @@ TEST(MainWindow, ProcedureSelectionReachesTheEditor)
     Window w;
     ASSERT_TRUE(w.Start());
     w.form.MarkupText.Select(0, 6);
+    TabTop_Click(w.form, 1);  // a hidden box takes the selection when it is shown
+    w.Settle();
     EXPECT_EQ(w.window->markupText()->textCursor().selectedText(), QStringLiteral("<html>"));
 }
 
