@@ -13,6 +13,9 @@ void ResetTemplateState(FormState& form, int panelHeight)
     screen.DataScrollInsert.height = panelHeight;
     screen.DataScrollbar.value = 0;
     screen.OpenGroupIndex.clear();
+    // The active field's number would name another field of the next template.
+    screen.ActiveField = 0;
+    screen.FocusRequested = false;
     for (QStringList* list : {&form.TemplateSegments, &form.FieldNames})
         for (QString& entry : *list)
             entry.clear();
