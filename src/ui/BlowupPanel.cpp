@@ -18,6 +18,7 @@ BlowupPanel::BlowupPanel(FormState& form, QWidget* parent) : QFrame(parent), for
     editor_ = new RichTextView(form_.Blowup.DataBlowup, this);
     editor_->setObjectName(QStringLiteral("DataBlowup"));
     editor_->setAcceptRichText(false);
+    editor_->setAccessibleName(QStringLiteral("Enlarged field"));
     buttonFrame_ = new QWidget(this);
     buttonFrame_->setObjectName(QStringLiteral("BlowupButtonFrame"));
     auto* row = new QHBoxLayout(buttonFrame_);

@@ -41,6 +41,10 @@ MainMenus::MainMenus(FormState& form, QMainWindow& window) : QObject(&window), f
     menuTiles_->setObjectName(QStringLiteral("MenuTiles"));
     Add(menuTiles_, QStringLiteral("Copy Tile"), QStringLiteral("MenuTilesCopy"));
     Add(menuTiles_, QStringLiteral("Paste as new Tile"), QStringLiteral("MenuTilesPaste"));
+
+    // Assistive technology names a menu by its caption, without the mnemonic and the padding.
+    for (QMenu* menu : {menuFile_, menuEdit_, menuHelp_, menuHelpSettings_, menuTiles_})
+        menu->setAccessibleName(QString(menu->title()).remove(QLatin1Char('&')).trimmed());
 }
 
 void MainMenus::BuildFileMenu()

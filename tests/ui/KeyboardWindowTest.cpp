@@ -5,6 +5,7 @@
 #include "editscreen/FieldTextTarget.h"
 #include "shell/ScreenTag.h"
 #include "ui/AdvancedSettingsPanel.h"
+#include "ui/BlowupPanel.h"
 #include "ui/EditScreenView.h"
 #include "ui/KeyForwarder.h"
 #include "ui/TabCaption.h"
@@ -196,6 +197,8 @@ TEST(KeyboardWindow, EveryControlHasAnAccessibleName)
     EXPECT_EQ(mark->objectName(), QStringLiteral("DataOptButton%1").arg(condition.front()));
     EXPECT_EQ(w.Child<QToolButton>(QStringLiteral("TagButton31"))->accessibleName(), QStringLiteral("Single Undo for buttons"));
     EXPECT_TRUE(w.Action(QStringLiteral("MenuEditInsertion3")));
+    EXPECT_EQ(w.window->fileMenu()->accessibleName(), QStringLiteral("File"));
+    EXPECT_EQ(w.window->blowupPanel()->editor()->accessibleName(), QStringLiteral("Enlarged field"));
     for (QLineEdit* box : w.window->findChildren<QLineEdit*>())
         EXPECT_FALSE(box->accessibleName().isEmpty()) << box->objectName().toStdString();
 }
