@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <new>
 
 namespace {
 
@@ -89,8 +90,15 @@ int RunHeadless(int argc, char** argv, const std::function<int(const ProgramFold
         }
     });
     QGuiApplication app(argc, argv);
-    return command(ProgramFolders(ProgramFolderOf(QCoreApplication::applicationDirPath()),
-                                  UserHomesFrom(QProcessEnvironment::systemEnvironment())));
+    // The procedures report their own failures; memory that runs out between them ends the run
+    // with the same report instead of an abort.
+    try {
+        return command(ProgramFolders(ProgramFolderOf(QCoreApplication::applicationDirPath()),
+                                      UserHomesFrom(QProcessEnvironment::systemEnvironment())));
+    } catch (const std::bad_alloc&) {
+        std::fputs("varkit: Error 7: Out of memory\n", stderr);
+        return 2;
+    }
 }
 
 }  // namespace
