@@ -6,7 +6,7 @@
 #
 #   fuzz/run.sh BUILD_DIR SECONDS [TARGET...]
 set -uo pipefail
-build=$(cd "$1" && pwd)
+build=$(cd "$1" && pwd) || { echo "fuzz: no build folder $1 (make fuzz-build makes it)"; exit 2; }
 seconds=$2
 shift 2
 targets=("$@")
