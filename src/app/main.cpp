@@ -1,11 +1,13 @@
 // The varkit executable: the window, or one of the headless command-line tools.
 #include "platform/FreedesktopAssociation.h"
 #include "platform/ProgramFolders.h"
+#include "shell/BatchCommand.h"
 #include "shell/ExportCommand.h"
 #include "shell/HeadlessCommands.h"
 #include "ui/RunWindow.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QProcessEnvironment>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +22,7 @@ const char* const kHelp =
     "       varkit --fields TEMPLATE\n"
     "       varkit --export OUT TEMPLATE [--set PROMPT=VALUE]... [--set @N=VALUE]...\n"
     "                                    [--include NAME=yes|no]... [--include @N=yes|no]...\n"
+    "       varkit --batch ROWS.csv --out-dir DIR TEMPLATE [--name COLUMN]\n"
     "       varkit -h | --help | -V | --version\n"
     "\n"
     "VarKit is a data-entry tool for HTML templates: it reads the VarKit tags of a\n"
@@ -35,7 +38,8 @@ const char* const kHelp =
     "                    TEXT, and a question takes Cancel where it offers one, else No\n"
     "  --export OUT TEMPLATE\n"
     "                    import the template without a window, apply the values, make\n"
-    "                    the HTML and write it to OUT (in the template's encoding)\n"
+    "                    the HTML and write it to OUT (in the template's encoding);\n"
+    "                    OUT - writes the page to standard output\n"
     "    --set PROMPT=VALUE\n"
     "                    every field whose prompt is PROMPT (letter case and surrounding\n"
     "                    blanks ignored) takes VALUE; a field with options also selects\n"
@@ -43,10 +47,20 @@ const char* const kHelp =
     "    --set @N=VALUE  field number N takes VALUE (numbers as --fields prints them)\n"
     "    --include NAME=yes|no\n"
     "                    ticks or clears the section checkbox captioned NAME, or @N\n"
+    "                    (true and false are taken as well)\n"
     "                    Boxes the window would show go to standard error as TITLE: TEXT.\n"
     "                    A PROMPT, NAME or number that matches nothing, a malformed\n"
     "                    option, an unreadable template or an unwritable OUT: a message\n"
     "                    on standard error, exit status 2, and OUT is left as it was.\n"
+    "  --batch ROWS.csv --out-dir DIR TEMPLATE [--name COLUMN]\n"
+    "                    one page per row of a CSV file (comma or semicolon separated,\n"
+    "                    UTF-8 or windows-1252): the first row names what each column\n"
+    "                    sets, as --set does (a prompt or @N), or include:NAME for a\n"
+    "                    section (yes/no). Each page starts from the template's own\n"
+    "                    values and goes to DIR/<COLUMN>.htm, or DIR/0001.htm, ...\n"
+    "                    A column that names nothing or an unreadable file: exit 2 and\n"
+    "                    nothing written. A row whose Make HTML fails is listed on\n"
+    "                    standard error and not written (exit 1); the others are.\n"
     "  -h, --help        show this text and quit\n"
     "  -V, --version     show the version and quit\n"
     "\n"
@@ -55,8 +69,8 @@ const char* const kHelp =
     "$XDG_DATA_HOME/varkit (looked in first) and the settings to\n"
     "$XDG_CONFIG_HOME/varkit/varkit.ini.\n"
     "\n"
-    "Exit status: 0 on success, 2 when a template cannot be read, the arguments are\n"
-    "wrong or the window has no display.\n"
+    "Exit status: 0 on success, 1 when some pages of a batch failed, 2 when a\n"
+    "template cannot be read, the arguments are wrong or the window has no display.\n"
     "\n"
 #ifdef VARKIT_BUG_REPORT_URL
     "Report problems at <" VARKIT_BUG_REPORT_URL ">.\n";
@@ -77,11 +91,9 @@ bool Is(const char* argument, const char* shortForm, const char* longForm)
     return std::strcmp(argument, shortForm) == 0 || std::strcmp(argument, longForm) == 0;
 }
 
-// Headless tools need fonts and pictures but no screen.
+// Headless tools read pictures but draw nothing: no GUI application, no font database.
 int RunHeadless(int argc, char** argv, const std::function<int(const ProgramFolders&)>& command)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     // Standard error carries the program's own messages only, not Qt's notes about the desktop.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtFatalMsg) {
@@ -89,7 +101,7 @@ int RunHeadless(int argc, char** argv, const std::function<int(const ProgramFold
             std::abort();
         }
     });
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     // The procedures report their own failures; memory that runs out between them ends the run
     // with the same report instead of an abort.
     try {
@@ -99,6 +111,14 @@ int RunHeadless(int argc, char** argv, const std::function<int(const ProgramFold
         std::fputs("varkit: Error 7: Out of memory\n", stderr);
         return 2;
     }
+}
+
+QStringList ArgumentsFrom(int argc, char** argv, int first)
+{
+    QStringList arguments;
+    for (int i = first; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 
 }  // namespace
@@ -130,10 +150,12 @@ int main(int argc, char** argv)
         return RunHeadless(argc, argv, [&](const ProgramFolders& folders) { return RunFieldsCommand(folders, templatePath); });
     }
     if (argc >= 2 && std::strcmp(argv[1], "--export") == 0) {
-        QStringList arguments;
-        for (int i = 2; i < argc; ++i)
-            arguments << QString::fromLocal8Bit(argv[i]);
+        const QStringList arguments = ArgumentsFrom(argc, argv, 2);
         return RunHeadless(argc, argv, [&](const ProgramFolders& folders) { return RunExportCommand(folders, arguments); });
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--batch") == 0) {
+        const QStringList arguments = ArgumentsFrom(argc, argv, 2);
+        return RunHeadless(argc, argv, [&](const ProgramFolders& folders) { return RunBatchCommand(folders, arguments); });
     }
     if (argc >= 2 && argv[1][0] == '-' && argv[1][1] != '\0') {
         std::fprintf(stderr, "varkit: unknown option %s (see varkit --help)\n", argv[1]);

@@ -88,6 +88,7 @@ struct OptionMarkControl {
 // DataOptImg(j): the tile picture of a tile option.
 struct OptionImageControl {
     QImage picture;
+    QString pictureFile;  // the file the picture was loaded from, "" when none was found
     Geometry geometry{0, 0, 480, 480};
     bool visible = false;
     bool enabled = true;

@@ -8,14 +8,18 @@
 
 namespace {
 
-QImage LoadTile(TemplateSession& session, const QString& caption)
+void LoadTile(TemplateSession& session, const QString& caption, OptionImageControl& tile)
 {
     for (const QString& path : session.CandidatePaths(kBackgroundsFolder, caption)) {
         QImage image = ReadPicture(session.files(), path);
-        if (!image.isNull())
-            return image;
+        if (!image.isNull()) {
+            tile.picture = image;
+            tile.pictureFile = ResolvePath(path);
+            return;
+        }
     }
-    return QImage();
+    tile.picture = QImage();
+    tile.pictureFile.clear();
 }
 
 QChar LastChar(const QString& text)
@@ -87,7 +91,7 @@ void DataOptionAdd(TemplateSession& session, QString& optionText, int fieldIndex
                 option.DataOptImg.geometry.top = option.DataOptColor.geometry.top = option.DataOption.geometry.top;
                 if (kind == QLatin1Char('&')) {
                     step = QStringLiteral("Add icon options");
-                    option.DataOptImg.picture = LoadTile(session, option.DataOption.caption);
+                    LoadTile(session, option.DataOption.caption, option.DataOptImg);
                     option.DataOptColor.backStyle = 0;
                 } else {
                     step = QStringLiteral("Add color options");

@@ -22,9 +22,19 @@ static QString AnswerName(MsgAnswer answer)
     return {};
 }
 
+namespace {
+
+// The reports the window's import shows for a field or option row and then goes on.
+bool StopsTheWork(const QString& title)
+{
+    return title != QLatin1String("Add Template Fields") && title != QLatin1String("Add Option Fields");
+}
+
+}  // namespace
+
 void StderrDialogs::Write(const QString& line)
 {
-    const QByteArray bytes = line.toUtf8();
+    const QByteArray bytes = (prefix_ + line).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream_);
     std::fputc('\n', stream_);
     std::fflush(stream_);
@@ -32,8 +42,14 @@ void StderrDialogs::Write(const QString& line)
 
 MsgAnswer StderrDialogs::Message(const QString& title, const QString& text, MsgButtons buttons, MsgIcon icon)
 {
-    if (icon == MsgIcon::Exclamation && text.startsWith(QLatin1String("Error ")))
-        ++errorReports_;
+    const bool errorReport = icon == MsgIcon::Exclamation && text.startsWith(QLatin1String("Error "));
+    const bool stopping = errorReport && StopsTheWork(title);
+    errorReports_ += errorReport;
+    stoppingReports_ += stopping;
+    const bool includeError = title == QLatin1String("Include File Error");
+    includeErrors_ += includeError;
+    if (stopping || includeError)
+        lastFailure_ = title + QStringLiteral(": ") + text;
     const MsgAnswer answer = AssumedAnswer(buttons);
     QString line = title + QStringLiteral(": ") + text;
     if (buttons != MsgButtons::Ok)

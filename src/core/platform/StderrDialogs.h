@@ -17,12 +17,29 @@ public:
 
     // How many standard error reports ("Error N: ...") were shown.
     int ErrorReports() const { return errorReports_; }
+    // How many of them end what the window was doing. The reports of one field or option row
+    // that does not fit the screen do not: the window's import goes on and keeps the row.
+    int StoppingReports() const { return stoppingReports_; }
+    // Stopping reports and skipped include files: what makes one page of a batch fail.
+    int PageFailures() const { return stoppingReports_ + includeErrors_; }
+    // The last box counted by PageFailures, as "TITLE: TEXT".
+    const QString& LastFailure() const { return lastFailure_; }
+
+    // Put before every line from now on ("row 3: ").
+    void SetLinePrefix(const QString& prefix) { prefix_ = prefix; }
 
     // The answer a headless run assumes for a box with these buttons.
     static MsgAnswer AssumedAnswer(MsgButtons buttons);
 
+protected:
+    // Writes one line; a subclass may keep the lines instead.
+    virtual void Write(const QString& line);
+
 private:
-    void Write(const QString& line);
     FILE* stream_;
+    QString prefix_;
+    QString lastFailure_;
     int errorReports_ = 0;
+    int stoppingReports_ = 0;
+    int includeErrors_ = 0;
 };

@@ -41,6 +41,15 @@ void SelectOption(EditScreen& screen, int field, const QString& value)
         screen.Option(j).DataOptButton.selected = j == chosen;
 }
 
+// Standard output takes the page and nothing else; a short write (a closed pipe, a full disk)
+// is a failure.
+void WriteToStandardOutput(const QByteArray& page)
+{
+    const size_t written = std::fwrite(page.constData(), 1, static_cast<size_t>(page.size()), stdout);
+    if (std::fflush(stdout) != 0 || written != static_cast<size_t>(page.size()))
+        throw AppError(ErrorNumber::PathFileAccess);
+}
+
 void Complain(const QString& message)
 {
     const QByteArray bytes = (QStringLiteral("varkit: ") + message + QLatin1Char('\n')).toUtf8();
@@ -48,6 +57,18 @@ void Complain(const QString& message)
 }
 
 }  // namespace
+
+const QString kIncludeValues = QStringLiteral("the value must be yes, no, true or false");
+
+std::optional<bool> IncludeAnswer(const QString& value)
+{
+    const QString answer = value.trimmed().toLower();
+    if (answer == QLatin1String("yes") || answer == QLatin1String("true"))
+        return true;
+    if (answer == QLatin1String("no") || answer == QLatin1String("false"))
+        return false;
+    return std::nullopt;
+}
 
 std::optional<ExportRequest> ParseExportArguments(const QStringList& arguments, QString& error)
 {
@@ -70,12 +91,12 @@ std::optional<ExportRequest> ParseExportArguments(const QStringList& arguments, 
             if (argument == QLatin1String("--set")) {
                 request.sets << entry;
             } else {
-                const QString answer = entry.value.trimmed().toLower();
-                if (answer != QLatin1String("yes") && answer != QLatin1String("no")) {
-                    error = QStringLiteral("--include \"") + setting + QStringLiteral("\": the value must be yes or no");
+                const std::optional<bool> answer = IncludeAnswer(entry.value);
+                if (!answer) {
+                    error = QStringLiteral("--include \"") + setting + QStringLiteral("\": ") + kIncludeValues;
                     return std::nullopt;
                 }
-                entry.value = answer;
+                entry.value = *answer ? QStringLiteral("yes") : QStringLiteral("no");
                 request.includes << entry;
             }
         } else if (argument.startsWith(QLatin1String("--"))) {
@@ -172,14 +193,18 @@ int RunExportCommand(const ProgramFolders& folders, const QStringList& arguments
         Complain(error);
         return 2;
     }
-    const int reportsBefore = session.ErrorReports();
+    const int reportsBefore = session.StoppingReports();
     MakeHtml(form);
-    if (session.ErrorReports() != reportsBefore) {
+    if (session.StoppingReports() != reportsBefore) {
         Complain(QStringLiteral("Make HTML failed; ") + request->outPath + QStringLiteral(" was not written"));
         return 2;
     }
     try {
-        AsAppError([&] { WriteTextFile(form.files(), request->outPath, form.HTMLtext.Text(), form.TemplateEncoding); });
+        const QByteArray page = EncodeText(form.HTMLtext.Text(), form.TemplateEncoding);
+        if (request->outPath == QLatin1String("-"))
+            WriteToStandardOutput(page);
+        else
+            AsAppError([&] { WriteFileBytes(form.files(), request->outPath, page); });
     } catch (const AppError& e) {
         ReportExportNotSaved(form.dialogs(), request->outPath);
         Complain(QStringLiteral("could not write ") + request->outPath + QStringLiteral(": ") + e.message());

@@ -1,7 +1,7 @@
 #pragma once
 // varkit --export OUT TEMPLATE [--set PROMPT=VALUE]... [--set @N=VALUE]... [--include NAME=yes|no]...
 // Imports the template without a window, applies the values, makes the HTML and writes it to
-// OUT. Anything wrong leaves OUT as it was.
+// OUT ("-": standard output). Anything wrong leaves OUT as it was.
 #include "platform/ProgramFolders.h"
 
 #include <QString>
@@ -18,6 +18,11 @@ struct ExportRequest {
     QList<Setting> sets;
     QList<Setting> includes;  // value "yes" or "no"
 };
+
+// An include value: yes or true ticks the section, no or false clears it (any case, blanks
+// around ignored); empty for anything else, which kIncludeValues explains.
+std::optional<bool> IncludeAnswer(const QString& value);
+extern const QString kIncludeValues;
 
 // Parses the arguments after "--export"; an empty optional (and the reason in `error`) when
 // they are malformed.

@@ -1,6 +1,7 @@
 #include "FieldsReport.h"
 
 #include "editscreen/TemplateSession.h"
+#include "html/Colors.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,19 +23,26 @@ QByteArray FieldsReportJson(const TemplateSession& session)
             {QStringLiteral("top"), field.DataField.geometry.top},
             {QStringLiteral("height"), field.DataField.geometry.height},
             {QStringLiteral("group"), field.DataButton.tag},
-            {QStringLiteral("optionCount"), field.DataField.tag},
+            {QStringLiteral("optionCount"), field.DataField.tag.toInt()},
         };
         const std::vector<int> optionIndexes = screen.OptionsOfField(i);
         if (!optionIndexes.empty()) {
             QJsonArray options;
+            const QChar kind = field.DataLabel.tag.isEmpty() ? QChar() : field.DataLabel.tag.back();
             for (int j : optionIndexes) {
                 const FieldOption& option = screen.Option(j);
-                options.append(QJsonObject{
+                QJsonObject entry{
                     {QStringLiteral("index"), j},
                     {QStringLiteral("caption"), option.DataOption.caption},
                     {QStringLiteral("selected"), option.DataOptButton.selected},
                     {QStringLiteral("visible"), option.DataOptButton.visible},
-                });
+                };
+                // A chip shows its colour only when its caption is one; a tile its picture as found.
+                if (kind == QLatin1Char('%') && option.DataOptImg.enabled)
+                    entry.insert(QStringLiteral("colour"), ColorValueToHtml(option.DataOptColor.backColor));
+                else if (kind == QLatin1Char('&'))
+                    entry.insert(QStringLiteral("picture"), option.DataOptImg.pictureFile);
+                options.append(entry);
             }
             object.insert(QStringLiteral("options"), options);
         }

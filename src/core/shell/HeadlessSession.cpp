@@ -4,7 +4,18 @@
 #include "ScreenTag.h"
 
 HeadlessSession::HeadlessSession(const ProgramFolders& folders, FILE* boxes)
-    : dialogs_(boxes), form_(dialogs_, shell_, clipboard_, files_)
+    : ownDialogs_(boxes), dialogs_(ownDialogs_), form_(dialogs_, shell_, clipboard_, files_)
+{
+    Begin(folders);
+}
+
+HeadlessSession::HeadlessSession(const ProgramFolders& folders, StderrDialogs& dialogs)
+    : dialogs_(dialogs), form_(dialogs_, shell_, clipboard_, files_)
+{
+    Begin(folders);
+}
+
+void HeadlessSession::Begin(const ProgramFolders& folders)
 {
     form_.folders = folders;
     SetScreen(form_, Screen::Edit);
@@ -12,5 +23,6 @@ HeadlessSession::HeadlessSession(const ProgramFolders& folders, FILE* boxes)
 
 bool HeadlessSession::Load(const QString& templatePath)
 {
-    return LoadTemplate(form_, templatePath) && dialogs_.ErrorReports() == 0;
+    const int before = dialogs_.StoppingReports();
+    return LoadTemplate(form_, templatePath) && dialogs_.StoppingReports() == before;
 }

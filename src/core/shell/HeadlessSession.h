@@ -11,17 +11,24 @@ class HeadlessSession {
 public:
     // The boxes go to `boxes` (standard error unless a caller wants them elsewhere).
     explicit HeadlessSession(const ProgramFolders& folders, FILE* boxes = stderr);
+    // The boxes go to `dialogs` instead (which must outlive the session).
+    HeadlessSession(const ProgramFolders& folders, StderrDialogs& dialogs);
 
     // Fetches and imports the template; false (with the message on standard error) when the
-    // template cannot be read or its import failed.
+    // template cannot be read or a report stopped its import. Reports after which the window's
+    // import goes on (a row past the screen's vertical limit) are shown and the import stands.
     bool Load(const QString& templatePath);
 
     FormState& form() { return form_; }
-    // Standard error reports shown so far.
-    int ErrorReports() const { return dialogs_.ErrorReports(); }
+    StderrDialogs& dialogs() { return dialogs_; }
+    // Reports shown so far that stop what the window was doing.
+    int StoppingReports() const { return dialogs_.StoppingReports(); }
 
 private:
-    StderrDialogs dialogs_;
+    void Begin(const ProgramFolders& folders);
+
+    StderrDialogs ownDialogs_;
+    StderrDialogs& dialogs_;
     NullShell shell_;
     BufferClipboard clipboard_;
     DiskFileOps files_;

@@ -14,13 +14,24 @@ bool IsSeparator(QChar c)
 
 }  // namespace
 
-RichTextBox::RichTextBox(QObject* parent) : QObject(parent)
+RichTextBox::RichTextBox(QObject* parent) : QObject(parent) {}
+
+RichTextBox::~RichTextBox() = default;
+
+QTextDocument& RichTextBox::Doc() const
 {
-    document_.setUndoRedoEnabled(false);
-    // A document reports its changes only once it has a layout.
-    document_.documentLayout();
-    connect(&document_, &QTextDocument::contentsChange, this, &RichTextBox::OnDocumentChange);
-    connect(&document_, &QTextDocument::contentsChanged, this, &RichTextBox::OnDocumentChanged);
+    // Made when first needed: a box nobody shows (a headless run) never lays out text, which
+    // needs the GUI application's fonts.
+    if (!document_) {
+        auto* self = const_cast<RichTextBox*>(this);
+        document_ = std::make_unique<QTextDocument>();
+        document_->setUndoRedoEnabled(false);
+        // A document reports its changes only once it has a layout.
+        document_->documentLayout();
+        connect(document_.get(), &QTextDocument::contentsChange, self, &RichTextBox::OnDocumentChange);
+        connect(document_.get(), &QTextDocument::contentsChanged, self, &RichTextBox::OnDocumentChanged);
+    }
+    return *document_;
 }
 
 void RichTextBox::SetText(const QString& text)
@@ -42,7 +53,7 @@ void RichTextBox::EnsureDocument()
         return;
     // A rebuilt document holds no colours, as a text set anew holds none.
     ++applying_;
-    document_.setPlainText(DisplayOf(text_));
+    Doc().setPlainText(DisplayOf(text_));
     --applying_;
     documentStale_ = false;
 }
@@ -50,7 +61,7 @@ void RichTextBox::EnsureDocument()
 QTextDocument& RichTextBox::Document()
 {
     EnsureDocument();
-    return document_;
+    return Doc();
 }
 
 void RichTextBox::SetShown(bool shown)
@@ -107,7 +118,7 @@ void RichTextBox::ReplaceText(int start, int end, const QString& with)
         const int from = start > 0 && text_[start - 1] == u'\r' ? start - 1 : start;
         const int to = end < Length() && text_[end] == u'\n' ? end + 1 : end;
         const QString span = text_.mid(from, start - from) + with + text_.mid(end, to - end);
-        QTextCursor cursor(&document_);
+        QTextCursor cursor(&Doc());
         cursor.setPosition(map_.ToDocument(from));
         cursor.setPosition(map_.ToDocument(to), QTextCursor::KeepAnchor);
         ++applying_;
@@ -123,7 +134,7 @@ void RichTextBox::ReplaceText(int start, int end, const QString& with)
 
 QString RichTextBox::DocumentSlice(int position, int length)
 {
-    QTextCursor cursor(&document_);
+    QTextCursor cursor(&Doc());
     cursor.setPosition(position);
     cursor.setPosition(position + length, QTextCursor::KeepAnchor);
     return cursor.selectedText();
@@ -159,7 +170,7 @@ void RichTextBox::OnDocumentChange(int position, int removed, int added)
     // as removed and added again, a rebuild may count its closing separator): what it reports
     // is compared with what it showed, and only the characters that differ are the user's.
     const int oldLength = map_.DocumentLength(Length());
-    const int newLength = document_.characterCount() - 1;
+    const int newLength = Doc().characterCount() - 1;
     position = qBound(0, position, oldLength);
     removed = qMin(removed, oldLength - position);
     added = qMin(added, newLength - position);
@@ -196,7 +207,7 @@ void RichTextBox::OnDocumentChanged()
     if (applying_)
         return;
     if (joinedBreakAt_ >= 0) {
-        QTextCursor cursor(&document_);
+        QTextCursor cursor(&Doc());
         cursor.setPosition(joinedBreakAt_);
         cursor.setPosition(joinedBreakAt_ + 1, QTextCursor::KeepAnchor);
         joinedBreakAt_ = -1;
@@ -213,7 +224,7 @@ void RichTextBox::OnDocumentChanged()
 QTextCursor RichTextBox::DocumentCursor()
 {
     EnsureDocument();
-    QTextCursor cursor(&document_);
+    QTextCursor cursor(&Doc());
     cursor.setPosition(map_.ToDocument(anchor_));
     cursor.setPosition(map_.ToDocument(position_), QTextCursor::KeepAnchor);
     if (typingFormat_ && anchor_ == position_)
@@ -270,7 +281,7 @@ void RichTextBox::SetSelColor(quint32 color)
 quint32 RichTextBox::ColorAt(int offset)
 {
     QTextCursor probe(&Document());
-    probe.setPosition(qMin(map_.ToDocument(offset) + 1, document_.characterCount() - 1));
+    probe.setPosition(qMin(map_.ToDocument(offset) + 1, Doc().characterCount() - 1));
     const QColor c = probe.charFormat().foreground().color();
     return static_cast<quint32>(c.red()) | (static_cast<quint32>(c.green()) << 8) | (static_cast<quint32>(c.blue()) << 16);
 }

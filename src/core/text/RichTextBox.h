@@ -17,12 +17,14 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <memory>
 #include <optional>
 
 class RichTextBox : public QObject, public TextTarget {
     Q_OBJECT
 public:
     explicit RichTextBox(QObject* parent = nullptr);
+    ~RichTextBox() override;
 
     QString Text() const override { return text_; }
     void SetText(const QString& text);
@@ -77,7 +79,9 @@ private:
     DocumentMap map_;
     int anchor_ = 0;
     int position_ = 0;
-    QTextDocument document_;
+    // The document that shows the text; made by Doc() when first needed.
+    QTextDocument& Doc() const;
+    mutable std::unique_ptr<QTextDocument> document_;
     bool documentStale_ = false;
     bool shown_ = false;
     int applying_ = 0;             // the box itself is changing the document

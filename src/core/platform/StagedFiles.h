@@ -1,0 +1,41 @@
+#pragma once
+// Many files written into one folder as one piece of work: each page goes first to a hidden file
+// of its own beside its target, and only when every page is staged is the whole folder synced to
+// disk once and each staged file renamed over its target. A target is therefore always either
+// its old self or the complete new page, and a crash leaves at most hidden staged files. Names
+// are used exactly as given; nothing in the folder but the targets is ever replaced.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class StagedFiles {
+public:
+    // The folder is made when it does not exist. Throws AppError when it cannot be.
+    explicit StagedFiles(const QString& folder);
+    // Removes the staged files that were not committed.
+    ~StagedFiles();
+    StagedFiles(const StagedFiles&) = delete;
+    StagedFiles& operator=(const StagedFiles&) = delete;
+
+    // Writes the bytes to a staged file for `fileName` (a plain name inside the folder).
+    // Throws AppError 70 when refused, 75 for any other failure (a full disk); nothing staged then.
+    void Stage(const QString& fileName, const QByteArray& bytes);
+    // Syncs the folder's file system once and renames every staged file over its target.
+    // Throws AppError when the sync fails (every staged file is then removed, no target changed)
+    // or when a rename fails (the targets renamed before it stand).
+    void Commit();
+
+    int StagedCount() const { return static_cast<int>(staged_.size()); }
+    const QString& Folder() const { return folder_; }
+
+private:
+    struct Entry {
+        QString staged;
+        QString target;
+    };
+    void RemoveStaged();
+
+    QString folder_;
+    QList<Entry> staged_;
+    qint64 serial_ = 0;
+};

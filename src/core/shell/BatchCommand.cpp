@@ -1,0 +1,105 @@
+#include "BatchCommand.h"
+
+#include "BatchRun.h"
+#include "CsvTable.h"
+#include "HeadlessSession.h"
+#include "platform/AppError.h"
+#include "platform/TextFile.h"
+
+#include <cstdio>
+
+namespace {
+
+void Complain(const QString& message)
+{
+    const QByteArray bytes = (QStringLiteral("varkit: ") + message + QLatin1Char('\n')).toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+}
+
+std::optional<CsvTable> ReadTable(const QString& path, QString& error)
+{
+    QByteArray bytes;
+    try {
+        bytes = ReadFileBytes(path);
+    } catch (const AppError& e) {
+        error = QStringLiteral("cannot read ") + path + QStringLiteral(": ") + e.message();
+        return std::nullopt;
+    }
+    std::optional<CsvTable> table = ParseCsv(DecodeCsvBytes(bytes), error);
+    if (!table)
+        error = path + QStringLiteral(", ") + error;
+    return table;
+}
+
+}  // namespace
+
+std::optional<BatchRequest> ParseBatchArguments(const QStringList& arguments, QString& error)
+{
+    BatchRequest request;
+    QStringList positional;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--out-dir") || argument == QLatin1String("--name")) {
+            if (i + 1 >= arguments.size()) {
+                error = argument + QStringLiteral(" needs a value");
+                return std::nullopt;
+            }
+            (argument == QLatin1String("--name") ? request.nameColumn : request.outDir) = arguments[++i];
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("unknown option ") + argument;
+            return std::nullopt;
+        } else {
+            positional << argument;
+        }
+    }
+    if (positional.size() != 2 || request.outDir.isEmpty()) {
+        error = QStringLiteral("--batch takes ROWS.csv, --out-dir DIR and TEMPLATE (see varkit --help)");
+        return std::nullopt;
+    }
+    request.rowsPath = positional[0];
+    request.templatePath = positional[1];
+    return request;
+}
+
+int RunBatchCommand(const ProgramFolders& folders, const QStringList& arguments)
+{
+    QString error;
+    const std::optional<BatchRequest> request = ParseBatchArguments(arguments, error);
+    if (!request) {
+        Complain(error);
+        return 2;
+    }
+    std::optional<CsvTable> table = ReadTable(request->rowsPath, error);
+    if (!table) {
+        Complain(error);
+        return 2;
+    }
+    HeadlessSession session(folders);
+    if (!session.Load(request->templatePath)) {
+        Complain(QStringLiteral("could not import ") + request->templatePath);
+        return 2;
+    }
+    BatchRun batch(session.form(), session.dialogs(), std::move(*table));
+    if (!batch.Prepare(request->nameColumn, error)) {
+        Complain(request->rowsPath + QStringLiteral(": ") + error);
+        return 2;
+    }
+    try {
+        batch.OpenFolder(request->outDir);
+    } catch (const AppError& e) {
+        Complain(QStringLiteral("cannot make the folder ") + request->outDir + QStringLiteral(": ") + e.message());
+        return 2;
+    }
+    for (int k = 0; k < batch.Rows(); ++k)
+        batch.RunRow(k);
+    try {
+        batch.Commit();
+    } catch (const AppError& e) {
+        Complain(QStringLiteral("could not write the pages to ") + request->outDir + QStringLiteral(": ") + e.message());
+        return 2;
+    }
+    for (const BatchRun::Failure& failure : batch.Failures())
+        Complain(QStringLiteral("row ") + QString::number(failure.row) + QStringLiteral(" (line ") + QString::number(failure.line)
+                 + QStringLiteral(") was not written: ") + failure.message);
+    return batch.Failures().isEmpty() ? 0 : 1;
+}
