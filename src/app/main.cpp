@@ -4,6 +4,7 @@
 #include "shell/BatchCommand.h"
 #include "shell/ExportCommand.h"
 #include "shell/HeadlessCommands.h"
+#include "shell/TemplateCheck.h"
 #include "ui/RunWindow.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,7 @@ const char* const kHelp =
     "       varkit --export OUT TEMPLATE [--set PROMPT=VALUE]... [--set @N=VALUE]...\n"
     "                                    [--include NAME=yes|no]... [--include @N=yes|no]...\n"
     "       varkit --batch ROWS.csv --out-dir DIR TEMPLATE [--name COLUMN]\n"
+    "       varkit --check TEMPLATE\n"
     "       varkit -h | --help | -V | --version\n"
     "\n"
     "VarKit is a data-entry tool for HTML templates: it reads the VarKit tags of a\n"
@@ -61,6 +63,11 @@ const char* const kHelp =
     "                    A column that names nothing or an unreadable file: exit 2 and\n"
     "                    nothing written. A row whose Make HTML fails is listed on\n"
     "                    standard error and not written (exit 1); the others are.\n"
+    "  --check TEMPLATE  list what will surprise the template's users, one line each\n"
+    "                    as FILE:LINE:COLUMN: message (tags never closed, sections\n"
+    "                    that get no checkbox, globals never defined, files not found,\n"
+    "                    colours that are none, limits passed); exit 0 when there is\n"
+    "                    nothing to say, 1 when there is\n"
     "  -h, --help        show this text and quit\n"
     "  -V, --version     show the version and quit\n"
     "\n"
@@ -69,8 +76,9 @@ const char* const kHelp =
     "$XDG_DATA_HOME/varkit (looked in first) and the settings to\n"
     "$XDG_CONFIG_HOME/varkit/varkit.ini.\n"
     "\n"
-    "Exit status: 0 on success, 1 when some pages of a batch failed, 2 when a\n"
-    "template cannot be read, the arguments are wrong or the window has no display.\n"
+    "Exit status: 0 on success, 1 when some pages of a batch failed or a check found\n"
+    "something, 2 when a template cannot be read, the arguments are wrong or the\n"
+    "window has no display.\n"
     "\n"
 #ifdef VARKIT_BUG_REPORT_URL
     "Report problems at <" VARKIT_BUG_REPORT_URL ">.\n";
@@ -152,6 +160,10 @@ int main(int argc, char** argv)
     if (argc >= 2 && std::strcmp(argv[1], "--export") == 0) {
         const QStringList arguments = ArgumentsFrom(argc, argv, 2);
         return RunHeadless(argc, argv, [&](const ProgramFolders& folders) { return RunExportCommand(folders, arguments); });
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
+        const QStringList arguments = ArgumentsFrom(argc, argv, 2);
+        return RunHeadless(argc, argv, [&](const ProgramFolders& folders) { return RunCheckCommand(folders, arguments); });
     }
     if (argc >= 2 && std::strcmp(argv[1], "--batch") == 0) {
         const QStringList arguments = ArgumentsFrom(argc, argv, 2);

@@ -39,7 +39,16 @@ std::optional<int> HexPiece(const QString& piece)
 QString InetColor(QString& colorname)
 {
     colorname = TrimSpaces(colorname).toLower();
+    return AcceptedColor(colorname).value_or(QStringLiteral("#000000"));
+}
 
+bool IsColorText(const QString& text)
+{
+    return AcceptedColor(TrimSpaces(text).toLower()).has_value();
+}
+
+std::optional<QString> AcceptedColor(const QString& colorname)
+{
     const QString named = ColorNameValue(colorname);
     if (!named.isEmpty())
         return named;
@@ -61,7 +70,7 @@ QString InetColor(QString& colorname)
     const QString triple = RGB2Hex(colorname);
     if (!triple.isEmpty())
         return QLatin1Char('#') + triple.toUpper();
-    return QStringLiteral("#000000");
+    return std::nullopt;
 }
 
 bool testHex(const QString& term)

@@ -18,6 +18,10 @@ class Dialogs;
 // blanks and lower-cased, and keeps that normalised form. Text of no accepted form gives
 // "#000000".
 QString InetColor(QString& colorname);
+// The #RRGGBB of a trimmed, lower-cased text of an accepted form; empty for any other text.
+std::optional<QString> AcceptedColor(const QString& colorname);
+// Whether InetColor takes the text for a colour (rather than giving black for it).
+bool IsColorText(const QString& text);
 // For callers that keep their own text.
 inline QString InetColorOf(QString colorname)
 {

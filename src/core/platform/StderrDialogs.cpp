@@ -24,10 +24,12 @@ static QString AnswerName(MsgAnswer answer)
 
 namespace {
 
-// The reports the window's import shows for a field or option row and then goes on.
+// The reports after which the window goes on: a field or option row, or the screen's layout,
+// past the vertical limit of the screen.
 bool StopsTheWork(const QString& title)
 {
-    return title != QLatin1String("Add Template Fields") && title != QLatin1String("Add Option Fields");
+    return title != QLatin1String("Add Template Fields") && title != QLatin1String("Add Option Fields")
+        && title != QLatin1String("Resize Screen");
 }
 
 }  // namespace

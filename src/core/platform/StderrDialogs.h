@@ -17,8 +17,9 @@ public:
 
     // How many standard error reports ("Error N: ...") were shown.
     int ErrorReports() const { return errorReports_; }
-    // How many of them end what the window was doing. The reports of one field or option row
-    // that does not fit the screen do not: the window's import goes on and keeps the row.
+    // How many of them end what the window was doing. The reports of a field or option row, or
+    // of the screen's layout, past the screen's vertical limit do not: the window goes on and
+    // keeps the row.
     int StoppingReports() const { return stoppingReports_; }
     // Stopping reports and skipped include files: what makes one page of a batch fail.
     int PageFailures() const { return stoppingReports_ + includeErrors_; }

@@ -10,12 +10,6 @@
 
 namespace {
 
-void Complain(const QString& message)
-{
-    const QByteArray bytes = (QStringLiteral("varkit: ") + message + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
-}
-
 std::optional<CsvTable> ReadTable(const QString& path, QString& error)
 {
     QByteArray bytes;

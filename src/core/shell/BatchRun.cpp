@@ -55,8 +55,13 @@ bool BatchRun::Prepare(const QString& nameColumn, QString& error)
     for (qsizetype c = 0; c < table_.header.size(); ++c) {
         const QString heading = table_.header[c].trimmed();
         if (!nameColumn.isEmpty() && nameColumn_ < 0 && heading.compare(nameColumn.trimmed(), Qt::CaseInsensitive) == 0) {
+            // The name column sets the fields it names, if any.
             nameColumn_ = static_cast<int>(c);
-            columns_ << Column{false, QString()};
+            QString unused;
+            ExportRequest probe;
+            probe.sets << ExportRequest::Setting{heading, QString()};
+            const bool setsFields = ApplyExportSettings(form_, probe, unused);
+            columns_ << Column{false, setsFields ? heading : QString()};
             continue;
         }
         if (heading.isEmpty()) {
@@ -105,7 +110,7 @@ bool BatchRun::RunRow(int k)
     for (qsizetype c = 0; c < columns_.size(); ++c) {
         const Column& column = columns_[c];
         const QString& value = row.fields[c];
-        if (c == nameColumn_) {
+        if (column.target.isEmpty()) {
             continue;
         } else if (!column.include) {
             request.sets << ExportRequest::Setting{column.target, value};

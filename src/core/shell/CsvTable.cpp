@@ -155,7 +155,7 @@ std::optional<CsvTable> ParseCsv(const QString& text, QString& error)
         row.line = reader.Line();
         QString what;
         if (!reader.ReadRecord(row.fields, what)) {
-            error = LineError(reader.Line(), what);
+            error = LineError(row.line, what);
             return std::nullopt;
         }
         if (!haveHeader) {

@@ -23,7 +23,7 @@ struct CsvTable {
 // The text of the bytes, as the table reads them.
 QString DecodeCsvBytes(const QByteArray& bytes);
 
-// The table; empty (and "line N: what is wrong" in `error`) when a row is malformed: a quoted
+// The table; empty (and "line N: what is wrong", N the line the row starts on, in `error`) when a row is malformed: a quoted
 // field not closed, text after a closing quote, a quote inside an unquoted field, or a row with
 // another number of fields than the header. Blank lines hold no row.
 std::optional<CsvTable> ParseCsv(const QString& text, QString& error);

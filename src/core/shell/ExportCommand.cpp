@@ -50,12 +50,6 @@ void WriteToStandardOutput(const QByteArray& page)
         throw AppError(ErrorNumber::PathFileAccess);
 }
 
-void Complain(const QString& message)
-{
-    const QByteArray bytes = (QStringLiteral("varkit: ") + message + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
-}
-
 }  // namespace
 
 const QString kIncludeValues = QStringLiteral("the value must be yes, no, true or false");

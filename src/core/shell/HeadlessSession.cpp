@@ -3,6 +3,8 @@
 #include "ImportTemplate.h"
 #include "ScreenTag.h"
 
+#include <cstdio>
+
 HeadlessSession::HeadlessSession(const ProgramFolders& folders, FILE* boxes)
     : ownDialogs_(boxes), dialogs_(ownDialogs_), form_(dialogs_, shell_, clipboard_, files_)
 {
@@ -25,4 +27,10 @@ bool HeadlessSession::Load(const QString& templatePath)
 {
     const int before = dialogs_.StoppingReports();
     return LoadTemplate(form_, templatePath) && dialogs_.StoppingReports() == before;
+}
+
+void Complain(const QString& message)
+{
+    const QByteArray bytes = (QStringLiteral("varkit: ") + message + QLatin1Char('\n')).toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }

@@ -34,3 +34,6 @@ private:
     DiskFileOps files_;
     FormState form_;
 };
+
+// A command-line tool's own message on standard error: "varkit: " and the message.
+void Complain(const QString& message);

@@ -158,3 +158,24 @@ TEST(ExportCommand, EveryLineBreakMixPassesThroughByteForByte)
         EXPECT_EQ(f.Read(QStringLiteral("out.htm")), expected + ending);
     }
 }
+
+TEST(ExportCommand, GoesOnWhereTheWindowGoesOnAndTakesTheUsualConventions)
+{
+    Folder f;
+    QByteArray rows;
+    for (int i = 1; i <= 80; ++i)
+        rows += "[VarKit Field " + QByteArray::number(i) + "=v" + QByteArray::number(i) + "]";
+    const ProgramRun tall = RunVarkit({QStringLiteral("--export"), f.Path(QStringLiteral("tall.htm")), f.Write(QStringLiteral("tall.tpl"), rows),
+                                       QStringLiteral("--set"), QStringLiteral("Field 80=last")});
+    EXPECT_EQ(tall.exitCode, 0);
+    EXPECT_TRUE(tall.err.contains("Add Template Fields: Error 6: Overflow")) << tall.err.constData();
+    EXPECT_TRUE(f.Read(QStringLiteral("tall.htm")).startsWith("v1v2v3"));
+    EXPECT_TRUE(f.Read(QStringLiteral("tall.htm")).contains("v79last\r\n"));
+
+    const QString tpl = f.Write(QStringLiteral("listing.tpl"), kListing);
+    const ProgramRun out = RunVarkit({QStringLiteral("--export"), QStringLiteral("-"), tpl, QStringLiteral("--include"),
+                                      QStringLiteral("Gift wrap=TRUE"), QStringLiteral("--set"), QStringLiteral("Title=x")});
+    EXPECT_EQ(out.exitCode, 0);
+    EXPECT_EQ(out.out, QByteArray("<h1>x</h1>UsedpaperRed\r\n\r\n<!-- [ VarKit assisted ] -->\r\n\r\n"));
+    EXPECT_FALSE(QFile::exists(f.Path(QStringLiteral("-"))));
+}

@@ -34,7 +34,7 @@ TEST(FieldsCommand, PrintsTheImportedModelAsJson)
     EXPECT_EQ(size.value(QStringLiteral("index")).toInt(), 1);
     EXPECT_EQ(size.value(QStringLiteral("prompt")).toString(), QStringLiteral("Size"));
     EXPECT_EQ(size.value(QStringLiteral("value")).toString(), QStringLiteral("M"));
-    EXPECT_EQ(size.value(QStringLiteral("optionCount")).toString(), QStringLiteral("2"));
+    EXPECT_EQ(size.value(QStringLiteral("optionCount")).toInt(-1), 2);
     EXPECT_TRUE(size.value(QStringLiteral("visible")).toBool());
     const QJsonArray options = size.value(QStringLiteral("options")).toArray();
     ASSERT_EQ(options.size(), 2);
@@ -121,4 +121,24 @@ TEST(CommandLine, WithoutADisplayTheWindowSaysWhatIsMissing)
     EXPECT_TRUE(run.err.contains("WAYLAND_DISPLAY"));
     EXPECT_TRUE(run.err.contains("--fields") && run.err.contains("--export"));
     EXPECT_FALSE(run.err.contains("qt.qpa"));  // no word from Qt's plugin loader
+}
+
+TEST(FieldsCommand, TellsChipColoursAndTilePicturesAsFound)
+{
+    QTemporaryDir dir;
+    QFile::copy(QStringLiteral(VARKIT_TEST_DATA "/beside.png"), dir.filePath(QStringLiteral("beside.png")));
+    const QString path = WriteTemplate(dir, "[VarKit% Colour=navy|#0F0|none]<br>[VarKit& Tile=beside.png|nowhere.png]");
+    const ProgramRun run = RunVarkit({QStringLiteral("--fields"), path});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonArray fields = QJsonDocument::fromJson(run.out).object().value(QStringLiteral("fields")).toArray();
+    const QJsonArray chips = fields[0].toObject().value(QStringLiteral("options")).toArray();
+    ASSERT_EQ(chips.size(), 3);
+    EXPECT_EQ(chips[0].toObject().value(QStringLiteral("colour")).toString(), QStringLiteral("#000080"));
+    EXPECT_EQ(chips[1].toObject().value(QStringLiteral("colour")).toString(), QStringLiteral("#00FF00"));
+    EXPECT_EQ(chips[2].toObject().value(QStringLiteral("colour")).toString(), QStringLiteral("#000000"));
+    const QJsonArray tiles = fields[1].toObject().value(QStringLiteral("options")).toArray();
+    ASSERT_EQ(tiles.size(), 2);
+    EXPECT_EQ(tiles[0].toObject().value(QStringLiteral("picture")).toString(), dir.filePath(QStringLiteral("beside.png")));
+    EXPECT_EQ(tiles[1].toObject().value(QStringLiteral("picture")).toString(), QString());
+    EXPECT_FALSE(tiles[0].toObject().contains(QStringLiteral("colour")));
 }

@@ -1,0 +1,24 @@
+#pragma once
+// The template check: what will surprise a template's users, each with the place of the tag
+// it is about. It imports the template as the window does (quietly) and reads the tags again
+// for their places, so every finding follows the program's own rules and nothing the program
+// handles as the designer intended is reported.
+#include "platform/ProgramFolders.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+struct CheckFinding {
+    int line = 1;    // from 1
+    int column = 1;  // from 1, in characters
+    QString message;
+};
+
+// The findings in the order of their places; empty (and the reason) when the template cannot be
+// read.
+std::optional<QList<CheckFinding>> CheckTemplate(const ProgramFolders& folders, const QString& templatePath, QString& error);
+
+// varkit --check TEMPLATE: one "FILE:LINE:COLUMN: message" line each on standard output. Exit
+// status 0 when there is nothing to say, 1 when there is, 2 when the template cannot be read.
+int RunCheckCommand(const ProgramFolders& folders, const QStringList& arguments);
