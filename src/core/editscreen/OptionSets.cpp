@@ -2,6 +2,7 @@
 
 #include "html/Colors.h"
 #include "platform/AppError.h"
+#include "platform/Paths.h"
 #include "platform/PictureFile.h"
 #include "TemplateSession.h"
 #include "text/TextUtilities.h"

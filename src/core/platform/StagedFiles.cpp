@@ -5,26 +5,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
-
-AppError WriteFailure(const QFile& file)
+StagedFiles::StagedFiles(FileOps& files, const QString& folder) : files_(files), folder_(folder)
 {
-    return AppError(file.error() == QFileDevice::PermissionsError ? ErrorNumber::PermissionDenied
-                                                                    : ErrorNumber::PathFileAccess);
-}
-
-}  // namespace
-
-StagedFiles::StagedFiles(const QString& folder) : folder_(folder)
-{
-    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
-        throw AppError(ErrorNumber::PathNotFound);
+    files_.MakeFolder(folder);
 }
 
 StagedFiles::~StagedFiles()
@@ -35,19 +23,17 @@ StagedFiles::~StagedFiles()
 void StagedFiles::Stage(const QString& fileName, const QByteArray& bytes)
 {
     const QString target = QDir(folder_).filePath(fileName);
-    // A name of its own that no other file has: NewOnly refuses to open an existing one.
+    // A name of its own: the program's id and a number no other staged file of this run has.
     const QString staged = QDir(folder_).filePath(QLatin1Char('.') + fileName + QStringLiteral(".varkit-")
                                                   + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-')
                                                   + QString::number(++serial_));
-    QFile file(staged);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw WriteFailure(file);
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
-        const AppError failure = WriteFailure(file);
-        QFile::remove(staged);
-        throw failure;
+    if (files_.Kind(staged) != FileKind::Missing)
+        throw AppError(ErrorNumber::PathFileAccess);
+    try {
+        files_.WriteScratch(staged, bytes);
+    } catch (const AppError&) {
+        RemoveQuietly(staged);
+        throw;
     }
     staged_.append({staged, target});
 }
@@ -66,7 +52,7 @@ void StagedFiles::Commit()
         const Entry entry = staged_.takeFirst();
         if (std::rename(QFile::encodeName(entry.staged).constData(), QFile::encodeName(entry.target).constData()) != 0) {
             const int number = errno == EACCES || errno == EPERM ? ErrorNumber::PermissionDenied : ErrorNumber::PathFileAccess;
-            QFile::remove(entry.staged);
+            RemoveQuietly(entry.staged);
             ::close(folder);
             throw AppError(number, AppError::StandardMessage(number) + QStringLiteral(": ") + entry.target);
         }
@@ -76,9 +62,19 @@ void StagedFiles::Commit()
     ::close(folder);
 }
 
+void StagedFiles::RemoveQuietly(const QString& path)
+{
+    try {
+        if (files_.Kind(path) == FileKind::File)
+            files_.Remove(path);
+    } catch (const AppError&) {
+        // A staged file that cannot be removed stays hidden; no target depends on it.
+    }
+}
+
 void StagedFiles::RemoveStaged()
 {
     for (const Entry& entry : staged_)
-        QFile::remove(entry.staged);
+        RemoveQuietly(entry.staged);
     staged_.clear();
 }

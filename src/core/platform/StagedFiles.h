@@ -3,7 +3,10 @@
 // of its own beside its target, and only when every page is staged is the whole folder synced to
 // disk once and each staged file renamed over its target. A target is therefore always either
 // its old self or the complete new page, and a crash leaves at most hidden staged files. Names
-// are used exactly as given; nothing in the folder but the targets is ever replaced.
+// are used exactly as given; nothing in the folder but the targets is ever replaced. The staged
+// files are written and removed through the file operations.
+#include "FileOps.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -11,7 +14,7 @@
 class StagedFiles {
 public:
     // The folder is made when it does not exist. Throws AppError when it cannot be.
-    explicit StagedFiles(const QString& folder);
+    StagedFiles(FileOps& files, const QString& folder);
     // Removes the staged files that were not committed.
     ~StagedFiles();
     StagedFiles(const StagedFiles&) = delete;
@@ -34,7 +37,9 @@ private:
         QString target;
     };
     void RemoveStaged();
+    void RemoveQuietly(const QString& path);
 
+    FileOps& files_;
     QString folder_;
     QList<Entry> staged_;
     qint64 serial_ = 0;

@@ -10,11 +10,14 @@
 
 namespace {
 
-std::optional<CsvTable> ReadTable(const QString& path, QString& error)
+// A table larger than this is not read (it would not be a table of listings).
+constexpr qint64 kTableReadLimit = 256 * 1024 * 1024;
+
+std::optional<CsvTable> ReadTable(FileOps& files, const QString& path, QString& error)
 {
     QByteArray bytes;
     try {
-        bytes = ReadFileBytes(path);
+        AsAppError([&] { bytes = ReadFileBytes(files, path, kTableReadLimit); });
     } catch (const AppError& e) {
         error = QStringLiteral("cannot read ") + path + QStringLiteral(": ") + e.message();
         return std::nullopt;
@@ -63,12 +66,12 @@ int RunBatchCommand(const ProgramFolders& folders, const QStringList& arguments)
         Complain(error);
         return 2;
     }
-    std::optional<CsvTable> table = ReadTable(request->rowsPath, error);
+    HeadlessSession session(folders);
+    std::optional<CsvTable> table = ReadTable(session.form().files(), request->rowsPath, error);
     if (!table) {
         Complain(error);
         return 2;
     }
-    HeadlessSession session(folders);
     if (!session.Load(request->templatePath)) {
         Complain(QStringLiteral("could not import ") + request->templatePath);
         return 2;

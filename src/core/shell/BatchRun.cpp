@@ -85,7 +85,7 @@ bool BatchRun::Prepare(const QString& nameColumn, QString& error)
 
 void BatchRun::OpenFolder(const QString& folder)
 {
-    output_ = std::make_unique<StagedFiles>(folder);
+    output_ = std::make_unique<StagedFiles>(form_.files(), folder);
 }
 
 void BatchRun::Restore()

@@ -8,6 +8,7 @@
 #include "platform/Paths.h"
 #include "template/TemplateFile.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 
@@ -32,6 +33,11 @@ public:
 protected:
     void Write(const QString&) override {}
 };
+
+QString OverLimit(qint64 bytes)
+{
+    return QStringLiteral("the template is ") + QString::number(bytes) + QStringLiteral(" bytes, over the 64K limit: it does not load");
+}
 
 struct Checker {
     FormState& form;
@@ -191,8 +197,7 @@ struct Checker {
     void Limits(const QuietDialogs& dialogs, qint64 bytes)
     {
         if (bytes > TemplateFile::kSizeLimit)
-            found.append({0, QStringLiteral("the template is ") + QString::number(bytes)
-                                 + QStringLiteral(" bytes, over the 64K limit: it does not load")});
+            found.append({0, OverLimit(bytes)});
         const int most = FormState::kMaxFieldIndex - 1;
         if (places.size() > most + 1)
             Say(most + 1, QStringLiteral("more than ") + QString::number(most) + QStringLiteral(" tags: from here on the template is not loaded"));
@@ -211,6 +216,10 @@ std::optional<QList<CheckFinding>> CheckTemplate(const ProgramFolders& folders, 
     dialogs.form = &form;
     session.Load(templatePath);
     if (form.FileName.text != templatePath) {
+        // A template over the size limit is refused before it is read.
+        const qint64 bytes = QFileInfo(ResolvePath(templatePath)).size();
+        if (FileExists(templatePath) && bytes > TemplateFile::kSizeLimit)
+            return QList<CheckFinding>{{1, 1, OverLimit(bytes)}};
         error = QStringLiteral("cannot read ") + templatePath;
         return std::nullopt;
     }
