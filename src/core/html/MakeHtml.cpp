@@ -16,6 +16,8 @@ namespace {
 const QString kTitle = QStringLiteral("Make HTML");
 const QString kOperators = QStringLiteral("*/-+\\~#");
 constexpr int kMaxOperands = 10;
+// The line break, the closing comment and the empty line every page ends with.
+constexpr qsizetype kTrailerLength = 2 + 28 + 4;
 // An include larger than this is not read (it would not be a text include).
 constexpr qint64 kIncludeLimit = 16 * 1024 * 1024;
 
@@ -27,30 +29,74 @@ QString MissingValueText()
         + QStringLiteral("but page appearance may be affected.");
 }
 
-bool IsGlobalDefinition(const QString& style)
+// What Make HTML does with a field, decided once per run from its style.
+enum class Role : quint8 {
+    Plain,        // its value is written
+    Definition,   // two characters starting with "?": holds a global's value, not written
+    OtherPair,    // any other two-character style: supplies globals and operands, value written
+    Use,          // "?": takes its global's value, which is written
+    Theme,        // "^": chooses the theme, not written
+    Math,         // "(": the result of its expression is written
+    Include,      // "+": the file it names is written
+    Silent,       // "-", "~", "$": nothing written
+};
+
+Role RoleOf(const QString& style)
 {
-    return style.size() == 2 && style.startsWith(QLatin1Char('?'));
+    if (style.size() == 2)
+        return style.front() == QLatin1Char('?') ? Role::Definition : Role::OtherPair;
+    if (style.size() != 1)
+        return Role::Plain;
+    switch (style.front().unicode()) {
+    case '?': return Role::Use;
+    case '^': return Role::Theme;
+    case '(': return Role::Math;
+    case '+': return Role::Include;
+    case '-':
+    case '~':
+    case '$': return Role::Silent;
+    default: return Role::Plain;
+    }
 }
 
-// The working view of the screen for one run: the options of each field in the order they
-// were added, computed once instead of walking every option per field.
+// The working view of the screen for one run: each field's role, and the fields of the few
+// roles the stages look for, so that no stage walks every field more than once.
 struct RunData {
     TemplateSession& session;
     EditScreen& screen;
     QString& step;
-    std::vector<std::vector<int>> optionsOf;
+    std::vector<Role> roles;
+    std::vector<int> themes, themeDefinitions, definitions, uses, maths;
 
-    RunData(TemplateSession& source, QString& s)
-        : session(source), screen(source.screen), step(s), optionsOf(screen.OptionRows())
+    RunData(TemplateSession& source, QString& s) : session(source), screen(source.screen), step(s)
     {
+        roles.resize(static_cast<size_t>(Fields()));
+        for (int i = 1; i < Fields(); ++i) {
+            const QString& style = Style(i);
+            const Role role = RoleOf(style);
+            roles[static_cast<size_t>(i)] = role;
+            if (role == Role::Theme)
+                themes.push_back(i);
+            else if (role == Role::Definition || role == Role::OtherPair)
+                definitions.push_back(i);
+            else if (role == Role::Use)
+                uses.push_back(i);
+            else if (role == Role::Math)
+                maths.push_back(i);
+            if (role == Role::Definition && style.back() == QLatin1Char('^'))
+                themeDefinitions.push_back(i);
+        }
     }
     int Fields() const { return screen.FieldCount(); }
     const QString& Style(int i) const { return screen.Field(i).DataLabel.tag; }
     QString& Value(int i) { return screen.Field(i).DataField.text; }
-    const QString& Name(int i) const { return session.FieldNames[i]; }
+    const QString& Name(int i) const { return session.FieldNames.at(i); }
 
+    // The view hears of a value only when it changed.
     void SetValue(int i, const QString& value)
     {
+        if (Value(i) == value)
+            return;
         Value(i) = value;
         screen.NotifyChanged(ScreenElement::Field, i);
     }
@@ -58,9 +104,10 @@ struct RunData {
     void ApplyTheme()
     {
         step = QStringLiteral("Make HTML - apply theme");
-        for (int i = 1; i < Fields(); ++i) {
-            if (Style(i) != QLatin1String("^"))
-                continue;
+        if (themes.empty())
+            return;
+        const std::vector<std::vector<int>> optionsOf = screen.OptionRows();
+        for (int i : themes) {
             int chosen = -1;
             int count = 0;
             for (int j : optionsOf[static_cast<size_t>(i)]) {
@@ -68,9 +115,7 @@ struct RunData {
                 if (screen.Option(j).DataOption.caption.compare(Value(i), Qt::CaseInsensitive) == 0)
                     chosen = count;
             }
-            for (int k = 1; k < Fields(); ++k) {
-                if (Style(k) != QLatin1String("?^"))
-                    continue;
+            for (int k : themeDefinitions) {
                 QString value;
                 count = 0;
                 for (int j : optionsOf[static_cast<size_t>(k)])
@@ -84,16 +129,13 @@ struct RunData {
     void ReplaceGlobals(const QString& code)
     {
         step = QStringLiteral("Make HTML - replace globals");
-        for (int i = 1; i < Fields(); ++i)
-            if (Style(i) == QLatin1String("?") && Name(i).toLower() == QLatin1String("random"))
+        for (int i : uses)
+            if (Name(i).compare(QLatin1String("random"), Qt::CaseInsensitive) == 0)
                 SetValue(i, code);
-        for (int i = 1; i < Fields(); ++i) {
-            if (Style(i).size() != 2)
-                continue;
-            for (int j = 1; j < Fields(); ++j)
-                if (Style(j) == QLatin1String("?") && Name(j).compare(Name(i), Qt::CaseInsensitive) == 0)
+        for (int i : definitions)
+            for (int j : uses)
+                if (Name(j).compare(Name(i), Qt::CaseInsensitive) == 0)
                     SetValue(j, Value(i));
-        }
     }
 
     // The running result of an expression: a number, or colour text after the "#" operator.
@@ -178,8 +220,8 @@ struct RunData {
     Operand ResolveOperand(const QString& written) const
     {
         Operand operand{written};
-        for (int i = 1; i < Fields(); ++i) {
-            if (Style(i).size() == 2 && Name(i).compare(operand.text, Qt::CaseInsensitive) == 0) {
+        for (int i : definitions) {
+            if (Name(i).compare(operand.text, Qt::CaseInsensitive) == 0) {
                 operand.text = screen.Field(i).DataField.text;
                 operand.fromField = true;
             }
@@ -190,9 +232,7 @@ struct RunData {
     void ApplyMath()
     {
         step = QStringLiteral("Apply Math to HTML");
-        for (int k = 1; k < Fields(); ++k) {
-            if (Style(k) != QLatin1String("("))
-                continue;
+        for (int k : maths) {
             QString expression = screen.Field(k).DataLabel.caption;
             expression.remove(QLatin1Char(')'));
             expression.remove(QLatin1Char('('));
@@ -270,24 +310,50 @@ struct RunData {
         for (int g = 1; g < screen.GroupCount(); ++g)
             if (screen.Group(g).DataKeep.value == 0)
                 cleared.insert(screen.Group(g).DataKeep.tag);
-        QString output;
-        for (int i = 1; i < Fields(); ++i) {
+        const auto merged = [&](int i) {
+            const QString& group = screen.Field(i).DataButton.tag;
+            return group.isEmpty() || cleared.empty() || !cleared.count(group);
+        };
+        // Written value, or the include's name.
+        const auto value = [&](int i) -> const QString* {
             const EditField& field = screen.Field(i);
-            if (!field.DataButton.tag.isEmpty() && cleared.count(field.DataButton.tag))
+            const Role role = roles[static_cast<size_t>(i)];
+            if (role == Role::Definition || role == Role::Theme || role == Role::Silent || !field.DataField.enabled)
+                return nullptr;
+            return &field.DataField.text;
+        };
+        const auto segment = [&](int i) -> const QString& {
+            static const QString none;
+            return i <= TemplateSession::kMaxFieldIndex ? session.TemplateSegments.at(i) : none;
+        };
+        // The page's length first, so that it is built in one piece.
+        qsizetype length = 0;
+        for (int i = 1; i < Fields(); ++i) {
+            if (!merged(i))
                 continue;
-            step = QStringLiteral("Make HTML - insert variables");
-            const QString& style = field.DataLabel.tag;
-            const QString& segment = i <= TemplateSession::kMaxFieldIndex ? session.TemplateSegments[i] : QString();
-            output += segment;
-            if (IsGlobalDefinition(style) || !field.DataField.enabled || style == QLatin1String("-")
-                || style == QLatin1String("~") || style == QLatin1String("^") || style == QLatin1String("$"))
+            const QString* text = value(i);
+            length += segment(i).size() + (text && roles[static_cast<size_t>(i)] != Role::Include ? text->size() : 0);
+        }
+        QString output;
+        output.reserve(length + kTrailerLength);
+        bool inserting = false;
+        for (int i = 1; i < Fields(); ++i) {
+            if (!merged(i))
                 continue;
-            if (style == QLatin1String("+")) {
-                if (const std::optional<QString> text = ReadInclude(field.DataField.text))
-                    output += *text;
+            if (!inserting) {
+                step = QStringLiteral("Make HTML - insert variables");
+                inserting = true;
+            }
+            output += segment(i);
+            const QString* text = value(i);
+            if (!text)
+                continue;
+            if (roles[static_cast<size_t>(i)] == Role::Include) {
+                if (const std::optional<QString> included = ReadInclude(*text))
+                    output += *included;
                 continue;
             }
-            output += field.DataField.text;
+            output += *text;
         }
         return output;
     }
@@ -318,7 +384,8 @@ void MakeHtml(TemplateSession& session)
         if (!output.isEmpty()) {
             if (output.endsWith(QChar(0)))
                 output.chop(1);
-            session.HTMLtext.SetText(output + QStringLiteral("\r\n") + kVarKitAssisted + QStringLiteral("\r\n\r\n"));
+            output += QStringLiteral("\r\n") + kVarKitAssisted + QStringLiteral("\r\n\r\n");
+            session.HTMLtext.SetText(output);
         }
         session.HtmlSize = QString::number(session.HTMLtext.Length());
     });
