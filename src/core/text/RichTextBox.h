@@ -10,6 +10,7 @@
 // changes only the characters that differ; colours change no character. Offsets count a CR LF
 // as two characters.
 #include "text/BoxText.h"
+#include "text/ColorSpan.h"
 #include "text/TextTarget.h"
 
 #include <QObject>
@@ -60,6 +61,11 @@ public:
     QTextCursor DocumentCursor();
     void SetDocumentSelection(int anchor, int position);
 
+    // Paints text[start, start + length) in `base` and then each span over it, in order, as one
+    // edit of the document. Colours change no character, so no change event follows. A box
+    // nobody shows keeps the spans and paints them when its document is next built.
+    void PaintColors(int start, int length, quint32 base, const ColorSpans& spans);
+
 signals:
     void changed();
     void selectionChanged();
@@ -67,6 +73,9 @@ signals:
 
 private:
     void EnsureDocument();
+    void ApplyColors(const ColorSpans& spans);
+    void BuildColoredDocument(const ColorSpans& spans);
+    void ShiftPendingColors(int start, int end, int inserted);
     void SetSelection(int anchor, int position);
     // Replaces text[start, end) and shows the change in the document when it is up to date.
     void ReplaceText(int start, int end, const QString& with);
@@ -88,4 +97,5 @@ private:
     bool documentEdited_ = false;  // the document changed since the last change event
     int joinedBreakAt_ = -1;       // a document separator to remove: its CR and LF became a pair
     std::optional<QTextCharFormat> typingFormat_;
+    ColorSpans pendingColors_;  // painted when the document is next built
 };
