@@ -79,10 +79,12 @@ public:
     QStringList FieldNames;
     static constexpr int kMaxFieldIndex = 5000;
 
-    // The tag buttons' single-step undo.
+    // The tag buttons' single-step undo. Offsets reach 65,535 and more, so the start is an int.
     int UndoStart = -1;
     QString UndoOldText;
     QString UndoNewText;
+    // A key-down handler took a chord: the key-press that follows it types nothing.
+    bool KeySwallowed = false;
     // The template "Save Edited Data fields" builds from the edit screen.
     QString ModifiedTemplate;
 
