@@ -4,6 +4,7 @@
 #include "authoring/ColorcodeMarkup.h"
 #include "authoring/TagButtons.h"
 #include "authoring/TagColorSpans.h"
+#include "platform/DiskFileOps.h"
 #include "platform/NullServices.h"
 #include "platform/StderrDialogs.h"
 #include "shell/FormState.h"
@@ -17,7 +18,8 @@ struct Markup {
     StderrDialogs dialogs;
     NullShell shell;
     BufferClipboard clipboard;
-    FormState form{dialogs, shell, clipboard};
+    DiskFileOps files;
+    FormState form{dialogs, shell, clipboard, files};
     Markup()
     {
         form.MarkupText.SetText(MakeBenchTemplate());
