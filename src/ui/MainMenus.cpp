@@ -1,6 +1,7 @@
 #include "MainMenus.h"
 
 #include "shell/AdvancedSettings.h"
+#include "shell/EditInsertion.h"
 #include "shell/FileCommands.h"
 #include "shell/FormState.h"
 #include "shell/StartUp.h"
@@ -97,8 +98,10 @@ void MainMenus::BuildEditMenu()
         "List Item                 Ctrl-L", "Smaller                   Ctrl-Minus", "Bigger                    Ctrl-Plus",
         "NoBreak Space     Ctrl-Space", "Line Break             Ctrl-Enter",
     };
-    for (int k = 0; k < 8; ++k)
-        Add(menuEdit_, QString::fromLatin1(insertions[k]), QStringLiteral("MenuEditInsertion%1").arg(k));
+    for (int k = 0; k < 8; ++k) {
+        QAction* item = Add(menuEdit_, QString::fromLatin1(insertions[k]), QStringLiteral("MenuEditInsertion%1").arg(k));
+        connect(item, &QAction::triggered, this, [this, k] { MenuEditInsertion_Click(form_, k); });
+    }
 }
 
 void MainMenus::BuildHelpMenu()

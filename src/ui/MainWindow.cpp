@@ -6,11 +6,13 @@
 #include "EditScreenView.h"
 #include "FileNameBox.h"
 #include "FindPanel.h"
+#include "KeyForwarder.h"
 #include "MainMenus.h"
 #include "MarkupScreenView.h"
 #include "RichTextView.h"
 #include "TabCaption.h"
 #include "WidgetKit.h"
+#include "authoring/EditorEvents.h"
 #include "shell/AdvancedSettings.h"
 #include "shell/FileCommands.h"
 #include "shell/FindCommands.h"
@@ -179,6 +181,9 @@ void MainWindow::BuildExportScreen()
     MakeCommandButton(12, htmlFrame_);
     htmlText_ = new RichTextView(form_.HTMLtext, htmlFrame_);
     htmlText_->setObjectName(QStringLiteral("HTMLtext"));
+    KeyForwarder::Install(
+        htmlText_, [this](int& keyCode, int shift) { HTMLtext_KeyDown(form_, keyCode, shift); },
+        [this](int& keyAscii) { HTMLtext_KeyPress(form_, keyAscii); });
     htmlText_->setAccessibleName(QStringLiteral("HTML code"));
     MakeCommandButton(2, htmlFrame_);
     MakeCommandButton(3, htmlFrame_);

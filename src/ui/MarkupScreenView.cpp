@@ -1,7 +1,10 @@
 #include "MarkupScreenView.h"
 
+#include "KeyForwarder.h"
 #include "RichTextView.h"
 #include "WidgetKit.h"
+#include "authoring/EditorEvents.h"
+#include "authoring/TagButtons.h"
 #include "shell/FormState.h"
 #include "shell/StartUp.h"
 
@@ -47,12 +50,21 @@ MarkupScreenView::MarkupScreenView(FormState& form, QWidget* parent) : QFrame(pa
         else if (k == 40)
             button->setIcon(PaletteIcon(16));
         tagButtons_[k] = button;
+        connect(button, &QToolButton::clicked, this, [this, index = static_cast<int>(k)] {
+            TagButton_Click(form_, index, form_.TagButtonFrameEnabled);
+            form_.NotifyChanged();
+        });
     }
 
     markupText_ = new RichTextView(form_.MarkupText, this);
     markupText_->setObjectName(QStringLiteral("MarkupText"));
     markupText_->setAccessibleName(QStringLiteral("Template code"));
     markupText_->setFont(MarkupFont());
+    // Tab types a tab into the template; the screen keys and the menus lead out of the box.
+    markupText_->setTabChangesFocus(false);
+    KeyForwarder::Install(
+        markupText_, [this](int& keyCode, int shift) { MarkupText_KeyDown(form_, keyCode, shift); },
+        [this](int& keyAscii) { MarkupText_KeyPress(form_, keyAscii); });
     customLogo_ = new ClickLabel(this);
     customLogo_->setObjectName(QStringLiteral("CustomLogo"));
     customLogo_->setAlignment(Qt::AlignCenter);
