@@ -247,6 +247,16 @@ bool FitsWindows1252(const QString& text)
     return true;
 }
 
+// A letter that windows-1252 holds and ASCII does not: while the text keeps one, the written
+// file reads back as windows-1252.
+bool HoldsWindows1252Letter(const QString& text)
+{
+    for (QChar ch : text)
+        if (ch.unicode() >= 0x80 && Windows1252Byte(ch.unicode()) >= 0)
+            return true;
+    return false;
+}
+
 bool IsAscii(const QByteArray& bytes)
 {
     for (char b : bytes)
@@ -262,7 +272,11 @@ bool IsAscii(const QByteArray& bytes)
 QByteArray EncodedToReadBack(const QString& text, const TextEncoding& encoding, bool wasAscii)
 {
     QList<TextEncoding> choices;
-    if (!(encoding == TextEncoding::Windows1252 && wasAscii && !FitsWindows1252(text)))
+    // A windows-1252 file that is or will be plain ASCII has no encoding of its own to keep: a
+    // character windows-1252 lacks makes it UTF-8 rather than a reference, and the next write
+    // of the same values chooses the same.
+    const bool plainAscii = wasAscii || !HoldsWindows1252Letter(text);
+    if (!(encoding == TextEncoding::Windows1252 && plainAscii && !FitsWindows1252(text)))
         choices << encoding;
     choices << TextEncoding::Utf8;
     for (const TextEncoding& choice : choices) {

@@ -253,6 +253,19 @@ TEST_F(ProfileWrite, ValuesKeepTheirMeaningWhenTheLastNonUtf8ByteGoes)
     EXPECT_EQ(Bytes(path), once);
 }
 
+TEST_F(ProfileWrite, ACharacterWindows1252LacksIsKeptWhenTheFilesLastLetterGoes)
+{
+    // The lone E9 makes the file windows-1252; the write replaces it with a value that encoding
+    // cannot hold, so nothing of windows-1252 is left to keep.
+    const QString path = Make("[S]\r\na=\xE9\r\n");
+    const QString value = QStringLiteral("x\u2029y");
+    Set(path, "S", "a", value);
+    EXPECT_EQ(Get(path, "S", "a"), value);
+    const QByteArray once = Bytes(path);
+    Set(path, "S", "a", value);
+    EXPECT_EQ(Bytes(path), once);
+}
+
 TEST_F(ProfileWrite, FileKeepsItsEncoding)
 {
     const QString cp1252 = Make("[S]\r\nold=caf\xE9\r\n", "cp1252.ini");
