@@ -1,10 +1,10 @@
 #include "MakeHtml.h"
 
 #include "Colors.h"
+#include "IncludeFile.h"
 #include "NumberText.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
-#include "platform/TextFile.h"
 #include "editscreen/TemplateSession.h"
 
 #include <QRandomGenerator>
@@ -18,8 +18,6 @@ const QString kOperators = QStringLiteral("*/-+\\~#");
 constexpr int kMaxOperands = 10;
 // The line break, the closing comment and the empty line every page ends with.
 constexpr qsizetype kTrailerLength = 2 + 28 + 4;
-// An include larger than this is not read (it would not be a text include).
-constexpr qint64 kIncludeLimit = 16 * 1024 * 1024;
 
 QString MissingValueText()
 {
@@ -267,42 +265,6 @@ struct RunData {
         }
     }
 
-    // The include's text, or an empty optional after its message was shown.
-    std::optional<QString> ReadInclude(const QString& name)
-    {
-        for (const QString& path : session.CandidatePaths(kTemplatesFolder, name)) {
-            // Only a regular file opens: a FIFO or a device counts as no file at all.
-            if (name.isEmpty() || !FileExists(path))
-                continue;
-            bool readable = true;
-            QString text;
-            try {
-                // The limit counts the bytes actually read, whatever size the file reports.
-                AsAppError([&] {
-                    const QByteArray bytes = ReadFileBytes(session.files(), path, kIncludeLimit);
-                    readable = !bytes.contains('\0');
-                    text = DecodeText(bytes).text;
-                });
-            } catch (const AppError&) {
-                readable = false;
-            }
-            if (readable)
-                return text;
-            session.dialogs().Message(QStringLiteral("Include File Error"),
-                                   QStringLiteral("Could not load Included File. It was skipped.") + QStringLiteral("\r\n")
-                                       + QStringLiteral(" Make sure file is readable text: ") + QStringLiteral("\r\n")
-                                       + QLatin1Char('"') + name + QLatin1Char('"') + QStringLiteral("\r\n"),
-                                   MsgButtons::Ok, MsgIcon::Information);
-            return std::nullopt;
-        }
-        session.dialogs().Message(QStringLiteral("Include File Error"),
-                               QStringLiteral("Included File was not found and was skipped. ") + QStringLiteral("\r\n")
-                                   + QStringLiteral("Check the name and path for file: ") + QStringLiteral("\r\n")
-                                   + QLatin1Char('"') + name + QLatin1Char('"') + QStringLiteral("\r\n"),
-                               MsgButtons::Ok, MsgIcon::Information);
-        return std::nullopt;
-    }
-
     QString Merge()
     {
         step = QStringLiteral("Make HTML - checkboxes");
@@ -349,7 +311,7 @@ struct RunData {
             if (!text)
                 continue;
             if (roles[static_cast<size_t>(i)] == Role::Include) {
-                if (const std::optional<QString> included = ReadInclude(*text))
+                if (const std::optional<QString> included = ReadIncludeFile(session, *text))
                     output += *included;
                 continue;
             }
