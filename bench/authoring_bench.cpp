@@ -9,7 +9,6 @@
 #include "platform/StderrDialogs.h"
 #include "shell/FormState.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -67,13 +66,3 @@ void TagButtonClickOnBenchTemplate(benchmark::State& state)
 BENCHMARK(TagButtonClickOnBenchTemplate)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,7 +9,6 @@
 #include "shell/ImportTemplate.h"
 #include "shell/ScreenTag.h"
 
-#include <QGuiApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -97,13 +96,3 @@ void ExportProcess(benchmark::State& state)
 BENCHMARK(ExportProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "platform/TextCodec.h"
 #include "text/RichTextBox.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -86,13 +85,3 @@ void KeystrokeInBareDocument(benchmark::State& state)
 BENCHMARK(KeystrokeInBareDocument)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
