@@ -1,12 +1,12 @@
 #include "FileNameBox.h"
 
 #include "KeyForwarder.h"
+#include "platform/DroppedFiles.h"
 #include "shell/FileCommands.h"
 #include "shell/FormState.h"
 #include "shell/ImportTemplate.h"
 
 #include <QDropEvent>
-#include <QMimeData>
 #include <QTimer>
 
 FileNameBox::FileNameBox(FormState& form, QWidget* parent) : QLineEdit(parent), form_(form)
@@ -25,10 +25,7 @@ bool FileNameBox::Accepts(QDropEvent* event, QStringList& files)
 {
     // Only a file list is taken, and only while the box takes input (not during an import);
     // the box's own text dragging is never offered.
-    if (event->mimeData() && event->mimeData()->hasUrls())
-        for (const QUrl& url : event->mimeData()->urls())
-            if (url.isLocalFile())
-                files << url.toLocalFile();
+    files = LocalFilesOf(event->mimeData());
     if (!isEnabled() || form_.ImportRunning || !FileName_OLEDragOver(files)) {
         event->ignore();
         return false;

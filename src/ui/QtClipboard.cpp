@@ -1,9 +1,10 @@
 #include "QtClipboard.h"
 
+#include "platform/DroppedFiles.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QUrl>
 
 QString QtClipboard::Text() const
 {
@@ -31,12 +32,8 @@ bool QtClipboard::HasFiles() const
 
 QStringList QtClipboard::Files() const
 {
-    QStringList files;
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data)
-        return files;
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile())
-            files << url.toLocalFile().left(1024);
+    QStringList files = LocalFilesOf(QGuiApplication::clipboard()->mimeData());
+    for (QString& file : files)
+        file.truncate(1024);
     return files;
 }
