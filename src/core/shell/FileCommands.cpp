@@ -4,6 +4,7 @@
 #include "ImportTemplate.h"
 #include "ResetTemplateState.h"
 #include "ScreenCommands.h"
+#include "SaveQuestions.h"
 #include "ScreenTag.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
@@ -37,31 +38,6 @@ QString ExportSuggestion(const QString& templatePath)
     return SameFile(suggestion, templatePath) ? folder + stem + QStringLiteral("_code.htm") : suggestion;
 }
 
-// Whether a name chosen in a save dialog may be written: never over `keepFile`, and over
-// another existing file only when the user says so. The dialog itself does not ask, since the
-// name it returns may still change (SaveDialogName): the question is about the name written.
-bool AcceptSaveName(FormState& form, const QString& title, const QString& chosen, const QString& keepFile)
-{
-    if (!keepFile.isEmpty() && SameFile(chosen, keepFile)) {
-        form.dialogs().Message(QStringLiteral("File Error"),
-                               QStringLiteral("The HTML cannot be saved over the template it is made from: ") + kCrLf
-                                   + ToNativeSeparators(chosen) + kCrLf + QStringLiteral("Choose a new file name. "),
-                               MsgButtons::Ok, MsgIcon::Exclamation);
-        return false;
-    }
-    if (!QFileInfo::exists(ToNativeSeparators(chosen)))
-        return true;
-    const MsgAnswer answer = form.dialogs().Message(
-        title, ToNativeSeparators(chosen) + QStringLiteral(" already exists.") + kCrLf + QStringLiteral("Do you want to replace it?"),
-        MsgButtons::YesNo, MsgIcon::Exclamation);
-    return answer == MsgAnswer::Yes;
-}
-
-MsgAnswer AskToSave(FormState& form, const QString& title, const QString& first, const QString& second)
-{
-    return form.dialogs().Message(title, first + kCrLf + second, MsgButtons::YesNoCancel, MsgIcon::Exclamation);
-}
-
 void ClearTemplate(FormState& form)
 {
     form.FileName.text.clear();
@@ -75,33 +51,6 @@ void ClearTemplate(FormState& form)
 }
 
 }  // namespace
-
-bool SettleUnsavedWork(FormState& form)
-{
-    if (form.TemplateChanged) {
-        const MsgAnswer answer = AskToSave(form, QStringLiteral("Template File"), QStringLiteral("Save changes to current template "),
-                                           QStringLiteral("before continuing?"));
-        if (answer == MsgAnswer::Cancel)
-            return false;
-        if (answer == MsgAnswer::Yes && !MenuFileSave_Click(form, 0))
-            return false;
-    }
-    if (form.ExportChanged) {
-        const MsgAnswer answer = AskToSave(form, QStringLiteral("HTML File"), QStringLiteral("Save changes to exported HTML "),
-                                           QStringLiteral("before continuing?"));
-        if (answer == MsgAnswer::Cancel)
-            return false;
-        if (answer == MsgAnswer::Yes && !MenuFileSaveWeb_Click(form))
-            return false;
-    }
-    return true;
-}
-
-void ReportExportNotSaved(Dialogs& dialogs, const QString& path)
-{
-    dialogs.Message(QStringLiteral("File Error"), QStringLiteral("File Save Error. ") + kCrLf + path, MsgButtons::Ok,
-                    MsgIcon::Exclamation);
-}
 
 QString SaveDialogName(const QString& chosen, int filterIndex)
 {

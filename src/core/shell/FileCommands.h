@@ -3,11 +3,11 @@
 // ("Save as Auction &Code ..."), drop files on the box, and the close request that asks about
 // unsaved work. GetFilename wraps the open/save dialog every file command uses.
 #include "FileMenuState.h"
+#include "SaveQuestions.h"
 
 #include <QString>
 #include <QStringList>
 
-class Dialogs;
 class FormState;
 
 inline const QString kFileDialogFilter =
@@ -21,14 +21,6 @@ void GetFilename(FormState& form, QString& action, int kind, QString& fileName, 
 // The name a save dialog's answer stands for: an extension added to a bare name by the selected
 // filter (1 ".htm", 2 ".txt"), a doubled extension ("listing.htm.htm") cut once.
 QString SaveDialogName(const QString& chosen, int filterIndex);
-
-// The box shown when the HTML could not be written to `path` (the old file is then untouched).
-void ReportExportNotSaved(Dialogs& dialogs, const QString& path);
-
-// The unsaved-change questions asked before the current template is replaced (Open, Clear, a
-// drop, the start-up template reloaded by Save & Reload): false when the user cancelled or a
-// save did not happen.
-bool SettleUnsavedWork(FormState& form);
 
 // The File-menu entries the current screen allows; MenuFile_Click sets them as the menu opens.
 FileMenuState FileMenuFor(const FormState& form);
