@@ -1,5 +1,6 @@
 // Importing the 64 KB benchmark template into the edit-screen model (scan included), making its
-// HTML, and the whole headless export process from start to exit.
+// HTML, rebuilding it from the edit screen, and the whole headless export process from start to
+// exit.
 #include "BenchTemplates.h"
 #include "html/MakeHtml.h"
 #include "platform/DiskFileOps.h"
@@ -7,6 +8,7 @@
 #include "platform/StderrDialogs.h"
 #include "shell/FormState.h"
 #include "shell/ImportTemplate.h"
+#include "shell/SaveEditedCommands.h"
 #include "shell/ScreenTag.h"
 
 #include <QFile>
@@ -55,6 +57,21 @@ void MakeHtmlOnBenchTemplate(benchmark::State& state)
     state.counters["htmlChars"] = session.form.HTMLtext.Length();
 }
 BENCHMARK(MakeHtmlOnBenchTemplate)->Unit(benchmark::kMillisecond);
+
+// "Save Edited Data fields" rebuilding the imported template from its edit screen.
+void BackloadBenchTemplate(benchmark::State& state)
+{
+    Session session;
+    ImportTemplate(session.form);
+    const QList<TemplateHelpLink> links = TemplateHelpLinks(session.form);
+    qsizetype length = 0;
+    for (auto _ : state) {
+        length = BackloadTemplateData(session.form.screen, session.form.TemplateSegments, session.form.FieldNames, links).size();
+        benchmark::DoNotOptimize(length);
+    }
+    state.counters["chars"] = static_cast<double>(length);
+}
+BENCHMARK(BackloadBenchTemplate)->Unit(benchmark::kMillisecond);
 
 // A template of 300 tile options beside a number of other files (the argument): none of the
 // tile pictures exists, so each is looked for in every folder a tile may be in, and the old data

@@ -4,6 +4,7 @@
 #include "shell/EditInsertion.h"
 #include "shell/FileCommands.h"
 #include "shell/FormState.h"
+#include "shell/SaveEditedCommands.h"
 #include "shell/StartUp.h"
 #include "shell/TplAssociation.h"
 
@@ -71,6 +72,7 @@ void MainMenus::BuildFileMenu()
     menuFile_->addSeparator()->setObjectName(QStringLiteral("MenuBar1"));
     Add(menuFile_, QStringLiteral("Save &Data Selections with Template ..."), QStringLiteral("MenuFileSaveDefaultsVoid"))->setVisible(false);
     menuFileSaveModified_ = Add(menuFile_, QStringLiteral("Save Edited &Data fields ..."), QStringLiteral("MenuFileSaveModified"));
+    command(menuFileSaveModified_, [this] { MenuFileSaveModified_Click(form_); });
     menuFileSaveWeb_ = Add(menuFile_, QStringLiteral("Save as Auction &Code ..."), QStringLiteral("MenuFileSaveWeb"));
     command(menuFileSaveWeb_, [this] { MenuFileSaveWeb_Click(form_); });
     menuFile_->addSeparator()->setObjectName(QStringLiteral("MenuBar2"));

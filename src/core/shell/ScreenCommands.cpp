@@ -3,6 +3,7 @@
 #include "FormState.h"
 #include "ImportTemplate.h"
 #include "ProfileFile.h"
+#include "SaveEditedCommands.h"
 #include "ScreenTag.h"
 #include "html/Colors.h"
 #include "html/LinkPreview.h"
@@ -111,33 +112,34 @@ quint32 SelectedBarColor(int tab)
     }
 }
 
-void LoadPriorChoices(TemplateSession& session)
+void LoadPriorChoices(FormState& form)
 {
-    session.pump.RunNow();
-    const QString file = PriorChoicesFile(session.FileName.text);
+    form.pump.RunNow();
+    const QString file = PriorChoicesFile(form.FileName.text);
     if (file.isEmpty() || !CanOpenForReading(file))
         return;
     // Only keys the file holds are read; the reader opens the file for every key.
     QSet<QString> stored;
-    for (const QString& key : ProfileSectionKeys(session.files(), kPriorChoicesSection, file))
+    for (const QString& key : ProfileSectionKeys(form.files(), kPriorChoicesSection, file))
         stored.insert(key.trimmed().toLower());
-    EditScreen& screen = session.screen;
+    EditScreen& screen = form.screen;
     for (int i = 1; i < screen.FieldCount(); ++i) {
         const QString key = QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
         if (!stored.contains(key))
             continue;
-        QString value = GetPrivateProfileString(session.files(), kPriorChoicesSection, key, QString(), file, session.ProfileBufferSize);
+        QString value = GetPrivateProfileString(form.files(), kPriorChoicesSection, key, QString(), file, form.ProfileBufferSize);
         if (value.isEmpty())
             continue;
         value.replace(QChar(0x00B6), QStringLiteral("\r\n"));
         screen.Field(i).DataField.text = value;
         screen.NotifyChanged(ScreenElement::Field, i);
     }
-    session.dialogs().Message(QStringLiteral("Use Edited Defaults"), UseEditedDefaultsText(), MsgButtons::YesNo,
-                           MsgIcon::Question);
-    // Yes saves the entries as a modified template and then deletes the old file. The save
-    // command comes with the authoring tools; until then the old file stays, so nothing a user
-    // saved is thrown away without its replacement.
+    const MsgAnswer answer = form.dialogs().Message(QStringLiteral("Use Edited Defaults"), UseEditedDefaultsText(),
+                                                       MsgButtons::YesNo, MsgIcon::Question);
+    // The old file goes only once its values are saved in the new form: a cancelled dialog or
+    // a failed write keeps it.
+    if (answer == MsgAnswer::Yes && MenuFileSaveModified_Click(form))
+        RemoveIgnoringErrors(form.files(), ResolvePath(file));
 }
 
 void BlowupButton_Click(FormState& form, int index)
@@ -193,8 +195,8 @@ void Button_Click(FormState& form, int index)
             LoadPriorChoices(form);
             break;
         case 6:
-            // Saving the entries as the template's defaults comes with the authoring tools.
             step = QStringLiteral("Save Defaults");
+            SaveEditFields(form);
             break;
         default:
             break;

@@ -21,8 +21,9 @@ void TabTop_DblClick(FormState& form, int index);
 // both close it and return to the edit screen.
 void BlowupButton_Click(FormState& form, int index);
 
-// Loads the field values an older release kept beside the template (Button 5).
-void LoadPriorChoices(TemplateSession& session);
+// Loads the field values an older release kept beside the template (Button 5) and offers to
+// save them as a new template; the old file is deleted once that template is written.
+void LoadPriorChoices(FormState& form);
 
 // The bars under the tab captions, 0x00BBGGRR, for tabs 0, 1 and 4.
 quint32 IdleBarColor(int tab);
