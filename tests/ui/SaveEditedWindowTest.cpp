@@ -1,5 +1,4 @@
-// "Save Edited Data fields" from the File menu and the edit screen's "Save " button reach their
-// commands (what the commands do is tested on the core).
+// The File-menu entry and the "Save " button reach their commands (tested on the core).
 #include "WindowFixture.h"
 
 #include <QPushButton>
