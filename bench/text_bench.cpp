@@ -1,10 +1,12 @@
 // Text as the program holds it: deciding a 64 KB page's encoding and decoding it, and the
 // rich-text box: a text set while no view shows it, set while shown (the document rebuilt),
 // and one keystroke typed into the document of a 64 KB text, against the same keystroke in a
-// document alone.
+// document alone; and the case-insensitive replace-all, where every replacement can make a new
+// match with what stands before it.
 #include "BenchTemplates.h"
 #include "platform/TextCodec.h"
 #include "text/RichTextBox.h"
+#include "text/TextUtilities.h"
 
 #include <benchmark/benchmark.h>
 
@@ -82,5 +84,25 @@ void KeystrokeInBareDocument(benchmark::State& state)
     TypeAndEraseInTheMiddle(state, document);
 }
 BENCHMARK(KeystrokeInBareDocument)->Unit(benchmark::kMicrosecond);
+
+// "aa" by "a" over 65,500 "a": every replacement joins the new "a" to the one after it.
+void ReplaceCollapsingRun(benchmark::State& state)
+{
+    const QString run(kBenchTemplateBytes, QLatin1Char('a'));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReplacedAnyCase(run, QStringLiteral("aa"), QStringLiteral("a")));
+    state.SetBytesProcessed(state.iterations() * run.size());
+}
+BENCHMARK(ReplaceCollapsingRun)->Unit(benchmark::kMicrosecond);
+
+// Every tag keyword of the 64 KB benchmark template (2,000 of them) taken out, in any case.
+void ReplaceTagKeywords(benchmark::State& state)
+{
+    const QString text = MakeBenchTemplate();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReplacedAnyCase(text, QStringLiteral("[varkit"), QStringLiteral("[")));
+    state.SetBytesProcessed(state.iterations() * text.size());
+}
+BENCHMARK(ReplaceTagKeywords)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

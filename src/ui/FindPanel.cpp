@@ -21,6 +21,10 @@ FindPanel::FindPanel(FormState& form, QWidget* parent) : QFrame(parent), form_(f
     replaceBox_->setAccessibleName(QStringLiteral("Replace"));
     connect(findBox_, &QLineEdit::textEdited, this, [this](const QString& text) { form_.Find.findText = text; });
     connect(replaceBox_, &QLineEdit::textEdited, this, [this](const QString& text) { form_.Find.replaceText = text; });
+    connect(findBox_, &QLineEdit::returnPressed, this, [this] {
+        if (form_.FindEnabled)
+            FindButton_Click(form_, 1);
+    });
     const char* captions[] = {"Cancel", "Find Next", "Replace"};
     for (int k = 0; k < 3; ++k) {
         buttons_[static_cast<size_t>(k)] = MakeButton(QString::fromLatin1(captions[k]), this, QStringLiteral("FindButton%1").arg(k));
@@ -41,10 +45,22 @@ void FindPanel::Sync()
         replaceBox_->setText(form_.Find.replaceText);
     buttons_[1]->setEnabled(form_.FindEnabled);
     buttons_[2]->setEnabled(form_.FindEnabled);
-    const bool appearing = form_.Find.visible && isHidden();
     setVisible(form_.Find.visible);
-    if (appearing)
-        findBox_->setFocus(Qt::OtherFocusReason);
+    if (focusRequestsSeen_ != form_.Find.focusRequests) {
+        focusRequestsSeen_ = form_.Find.focusRequests;
+        QLineEdit* box = form_.Find.focusBox == FindBoxId::Replace ? replaceBox_ : findBox_;
+        if (form_.Find.visible) {
+            raise();
+            box->selectAll();
+            box->setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
+void FindPanel::mousePressEvent(QMouseEvent* event)
+{
+    raise();
+    QFrame::mousePressEvent(event);
 }
 
 void FindPanel::ApplyLayout(const TwipsScale& scale)

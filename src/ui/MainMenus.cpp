@@ -3,6 +3,7 @@
 #include "shell/AdvancedSettings.h"
 #include "shell/EditInsertion.h"
 #include "shell/FileCommands.h"
+#include "shell/FindCommands.h"
 #include "shell/FormState.h"
 #include "shell/SaveEditedCommands.h"
 #include "shell/StartUp.h"
@@ -86,13 +87,20 @@ void MainMenus::BuildEditMenu()
 {
     menuEdit_ = window_.menuBar()->addMenu(QStringLiteral("&Edit     "));
     menuEdit_->setObjectName(QStringLiteral("MenuEdit"));
-    menuFind_[0] = Add(menuEdit_, QStringLiteral("&Find ..."), QStringLiteral("MenuFind0"));
-    menuFind_[1] = Add(menuEdit_, QStringLiteral("Find &Next"), QStringLiteral("MenuFind1"));
-    menuFind_[2] = Add(menuEdit_, QStringLiteral("&Replace ..."), QStringLiteral("MenuFind2"));
+    const QKeySequence findKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_F3), {}};
+    const char* findCaptions[] = {"&Find ...", "Find &Next", "&Replace ..."};
+    for (int k = 0; k < 3; ++k) {
+        menuFind_[static_cast<size_t>(k)] = Add(menuEdit_, QString::fromLatin1(findCaptions[k]), QStringLiteral("MenuFind%1").arg(k), findKeys[k]);
+        connect(menuFind_[static_cast<size_t>(k)], &QAction::triggered, this, [this, k] { MenuFind_Click(form_, k); });
+    }
     menuEdit_->addSeparator()->setObjectName(QStringLiteral("MenuBar7"));
-    Add(menuEdit_, QStringLiteral("Copy"), QStringLiteral("MenuEditCopy"));
-    Add(menuEdit_, QStringLiteral("Paste"), QStringLiteral("MenuEditPaste"));
-    Add(menuEdit_, QStringLiteral("Select All               Ctrl-A"), QStringLiteral("MenuEditSelectAll"));
+    // The boxes take Ctrl+C, Ctrl+V and Ctrl+A themselves; the items work on the box in use.
+    connect(Add(menuEdit_, QStringLiteral("Copy"), QStringLiteral("MenuEditCopy")), &QAction::triggered, this,
+            [this] { MenuEditCopy_Click(form_); });
+    connect(Add(menuEdit_, QStringLiteral("Paste"), QStringLiteral("MenuEditPaste")), &QAction::triggered, this,
+            [this] { MenuEditPaste_Click(form_); });
+    connect(Add(menuEdit_, QStringLiteral("Select All               Ctrl-A"), QStringLiteral("MenuEditSelectAll")),
+            &QAction::triggered, this, [this] { MenuEditSelectAll_Click(form_); });
     menuEdit_->addSeparator()->setObjectName(QStringLiteral("menubar5"));
     // The chords are the boxes' own keys, so the items name them in their captions only.
     const char* insertions[] = {

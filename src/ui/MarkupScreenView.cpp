@@ -4,10 +4,13 @@
 #include "RichTextView.h"
 #include "WidgetKit.h"
 #include "authoring/EditorEvents.h"
+#include "platform/KeyCodes.h"
 #include "authoring/TagButtons.h"
+#include "shell/FindCommands.h"
 #include "shell/FormState.h"
 #include "shell/StartUp.h"
 
+#include <QMouseEvent>
 #include <QStyle>
 #include <QToolButton>
 
@@ -130,4 +133,11 @@ void MarkupScreenView::ApplyLayout(const TwipsScale& scale)
     Place(customLogo_, scale_, l.CustomLogo);
     if (form_.CustomLogoVisible)
         SyncLogo();  // the logo picture follows its new size
+}
+
+void MarkupScreenView::mousePressEvent(QMouseEvent* event)
+{
+    const int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
+    MarkupFrame_MouseDown(form_, button, ShiftState(event->modifiers()));
+    QFrame::mousePressEvent(event);
 }

@@ -24,6 +24,10 @@ public:
     RichTextView* markupText() const { return markupText_; }
     QToolButton* tagButton(int index) const { return tagButtons_[static_cast<size_t>(index)]; }
 
+protected:
+    // Ctrl with the right button on the frame enables the designer file item again.
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
     void SyncLogo();
 

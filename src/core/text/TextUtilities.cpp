@@ -1,30 +1,79 @@
 #include "TextUtilities.h"
 
+#include <vector>
+
 QString ReplaceAnyCase(QString& sourceString, const QString& findString, const QString& replace)
 {
     if (findString.isEmpty())
         return sourceString;
-    // The search runs on an upper-cased copy that is kept in step with the text. Each search
-    // restarts at the front of the rebuilt text. No match can start before (match - find
-    // length + 1), since that part of the text is unchanged and held none, so the search
-    // resumes there: the same result as a restart at position 1, in linear time. A
-    // replacement that holds the find text would recreate it forever; such a search goes
-    // on after the inserted text instead.
+    // Every replacement is made at the first match of the text as it then stands, as if each
+    // search began again at the front. The result is written once, left to right: `out` holds
+    // the finished front, which contains no match, so the next match can only end after it, at
+    // a character still to be added; characters come from the source, or from a replacement
+    // whose text could form a match with what stands before or after it. A replacement that
+    // holds the find text would recreate it forever; the search goes on after it instead.
+    const QString upperSource = UpperCased(sourceString);
     const QString upperFind = UpperCased(findString);
     const QString upperReplace = UpperCased(replace);
     const bool replaceRecreates = upperReplace.contains(upperFind);
-    QString text = sourceString;
-    QString upper = UpperCased(text);
-    qsizetype from = 0;
+    const qsizetype size = sourceString.size();
+    const qsizetype findSize = findString.size();
+    QString out;
+    QString upperOut;
+    out.reserve(size);
+    upperOut.reserve(size);
+    qsizetype next = 0;      // the next source character to add
+    qsizetype barrier = 0;   // no match starts before this offset of out
+    qsizetype straight = 0;  // how many of out's last characters came straight from the source
+    std::vector<qsizetype> pending;  // replacements still being added: how far each was read
+    const auto replaceMatch = [&] {
+        const qsizetype at = out.size() - findSize;
+        out.truncate(at);
+        upperOut.truncate(at);
+        straight = 0;
+        if (replaceRecreates) {
+            out += replace;
+            upperOut += upperReplace;
+            barrier = out.size();
+        } else if (!replace.isEmpty()) {
+            pending.push_back(0);
+        }
+    };
     for (;;) {
-        const qsizetype at = upper.indexOf(upperFind, from);
-        if (at < 0)
+        if (pending.empty() && straight >= findSize - 1) {
+            // The text ahead is the source's own, with the last (find length - 1) characters of
+            // out: the next match is the source's next one from there, found in one search.
+            const qsizetype at = upperSource.indexOf(upperFind, next - (findSize - 1));
+            const qsizetype end = at < 0 ? size : at + findSize;
+            out += QStringView(sourceString).sliced(next, end - next);
+            upperOut += QStringView(upperSource).sliced(next, end - next);
+            next = end;
+            if (at < 0)
+                break;
+            replaceMatch();
+            continue;
+        }
+        QChar upper;
+        if (!pending.empty()) {
+            qsizetype& read = pending.back();
+            out += replace[read];
+            upper = upperReplace[read];
+            if (++read == replace.size())
+                pending.pop_back();
+            straight = 0;
+        } else if (next < size) {
+            out += sourceString[next];
+            upper = upperSource[next++];
+            ++straight;
+        } else {
             break;
-        text.replace(at, findString.size(), replace);
-        upper.replace(at, findString.size(), upperReplace);
-        from = replaceRecreates ? at + replace.size() : qMax<qsizetype>(0, at - findString.size() + 1);
+        }
+        upperOut += upper;
+        const qsizetype at = upperOut.size() - findSize;
+        if (at >= barrier && upper == upperFind.back() && QStringView(upperOut).sliced(at) == upperFind)
+            replaceMatch();
     }
-    sourceString = text;
+    sourceString = out;
     return sourceString;
 }
 
