@@ -6,6 +6,7 @@
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "template/TemplateFile.h"
 #include "text/TextUtilities.h"
 
 #include <QFileInfo>
@@ -84,6 +85,20 @@ void ReplaceModifiedTemplate(FormState& form, const QString& path)
     form.MarkupSize = QString::number(form.MarkupText.Length());
 }
 
+// A template the values made larger than a template may be could not be opened again: the
+// user says whether it is saved all the same.
+bool AcceptSize(FormState& form)
+{
+    const qint64 bytes = EncodeText(form.ModifiedTemplate, form.TemplateEncoding).size();
+    if (bytes <= TemplateFile::kSizeLimit)
+        return true;
+    const QString text = QStringLiteral("The new template holds %1 bytes, more than the %2 a template may hold: ")
+                             .arg(bytes)
+                             .arg(TemplateFile::kSizeLimit)
+        + kCrLf + QStringLiteral("VarKit will not be able to open it. Shorten some values, or save it anyway?");
+    return form.dialogs().Message(kReportTitle, text, MsgButtons::YesNo, MsgIcon::Exclamation) == MsgAnswer::Yes;
+}
+
 }  // namespace
 
 QList<TemplateHelpLink> TemplateHelpLinks(const FormState& form)
@@ -109,7 +124,7 @@ bool MenuFileSaveModified_Click(FormState& form)
     bool saved = false;
     Reported(form.dialogs(), kReportTitle, step, [&] {
         form.ModifiedTemplate = ModifiedTemplateOf(form);
-        if (form.ModifiedTemplate.isEmpty())
+        if (form.ModifiedTemplate.isEmpty() || !AcceptSize(form))
             return;
         // The saved template replaces the markup on the screen: changes made there are saved
         // first when the user wants them.

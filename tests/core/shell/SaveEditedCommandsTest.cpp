@@ -95,6 +95,13 @@ TEST(SaveEditedCommands, ACancelledOrFailedSaveLeavesTheMarkupAndTheFlags)
     EXPECT_EQ(f.form().MarkupText.Text(), markup);
     EXPECT_EQ(f.form().FileName.text, f.folder() + QStringLiteral("item.tpl"));
     EXPECT_TRUE(f.form().ExportChanged && !f.form().TemplateChanged && f.form().FileName.tag.isEmpty());
+
+    f.files().Heal();  // a template too large to open again is written only when the user says so
+    f.screen().Field(1).DataField.text = QString(70000, QLatin1Char('x'));
+    f.dialogs().answers = {MsgAnswer::No};
+    EXPECT_FALSE(MenuFileSaveModified_Click(f.form()));
+    EXPECT_TRUE(f.dialogs().Texts().last().startsWith(QStringLiteral("The new template holds 70021 bytes, more than the 65536")));
+    EXPECT_FALSE(QFileInfo::exists(target));
 }
 
 TEST(SaveEditedCommands, TheTemplateKeepsItsEncodingAndUnsavedMarkupIsAskedAbout)
