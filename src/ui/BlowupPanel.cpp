@@ -1,24 +1,52 @@
 #include "BlowupPanel.h"
 
+#include "FileDropFilter.h"
+#include "KeyForwarder.h"
 #include "RichTextView.h"
 #include "WidgetKit.h"
+#include "authoring/FieldKeys.h"
+#include "editscreen/FieldDrops.h"
+#include "shell/EditInsertion.h"
+#include "shell/FieldEvents.h"
 #include "shell/FormState.h"
-#include "shell/ScreenCommands.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 
-BlowupPanel::BlowupPanel(FormState& form, QWidget* parent) : QFrame(parent), form_(form)
+namespace {
+
+struct EditButtonText {
+    const char* caption;
+    const char* toolTip;
+};
+
+const EditButtonText kEditButtons[] = {
+    {"B", " <b> Bold Text </b> "},
+    {"I", " <i> Italic Text </i> "},
+    {"U", " <u> Underline Text </u> "},
+    {"\u2022", " <li> Bullet List Item </li> "},
+    {"-", " <small> Smaller Text </small> "},
+    {"+", " <big> Bigger Text </big> "},
+    {"sp", " No-Break space   &nbsp; "},
+    {"br", " Line Break <br>   or Paragraph<br><br>"},
+    {"Clear", " Clear minor Tags in highlighted text. Will not erase text. "},
+};
+
+}  // namespace
+
+BlowupPanel::BlowupPanel(FormState& form, QWidget* parent) : QFrame(parent), form_(form), scale_(TwipsScale::Of(this))
 {
     setObjectName(QStringLiteral("Blowup"));
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
+    BuildEditButtons();
     label_ = MakeLabel(QString(), this, QStringLiteral("BlowupLabel"));
     editor_ = new RichTextView(form_.Blowup.DataBlowup, this);
     editor_->setObjectName(QStringLiteral("DataBlowup"));
     editor_->setAcceptRichText(false);
     editor_->setAccessibleName(QStringLiteral("Enlarged field"));
+    WireEditor();
     buttonFrame_ = new QWidget(this);
     buttonFrame_->setObjectName(QStringLiteral("BlowupButtonFrame"));
     auto* row = new QHBoxLayout(buttonFrame_);
@@ -37,15 +65,54 @@ BlowupPanel::BlowupPanel(FormState& form, QWidget* parent) : QFrame(parent), for
     hide();
 }
 
-void BlowupPanel::Sync()
+void BlowupPanel::BuildEditButtons()
+{
+    editButtonFrame_ = new QWidget(this);
+    editButtonFrame_->setObjectName(QStringLiteral("EditButtonFrame"));
+    auto* row = new QHBoxLayout(editButtonFrame_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    for (int k = 0; k < static_cast<int>(editButtons_.size()); ++k) {
+        const EditButtonText& text = kEditButtons[k];
+        QPushButton* button = MakeButton(QString::fromUtf8(text.caption), editButtonFrame_, QStringLiteral("EditButton%1").arg(k),
+                                         QString::fromUtf8(text.toolTip));
+        button->setAccessibleName(QString::fromUtf8(text.toolTip).trimmed());
+        // The row works on the editor's selection: clicking it leaves the focus in the editor.
+        button->setFocusPolicy(Qt::NoFocus);
+        row->addWidget(button, k == 8 ? 2 : 1);
+        connect(button, &QPushButton::clicked, this, [this, k] { EditButton_Click(form_, k); });
+        editButtons_[static_cast<size_t>(k)] = button;
+    }
+    editButtonFrame_->hide();
+}
+
+void BlowupPanel::WireEditor()
+{
+    KeyForwarder::Install(
+        editor_, [this](int& keyCode, int shift) { DataBlowup_KeyDown(form_, form_.Blowup, keyCode, shift); },
+        [this](int& keyAscii) { DataBlowup_KeyPress(form_, keyAscii); });
+    FileDropFilter::Install(editor_->viewport(), FieldDropAccepted, [this](const QStringList& files, int shift) {
+        DataBlowup_OLEDragDrop(form_, form_.Blowup, files, shift);
+    });
+    connect(&form_.Blowup.DataBlowup, &RichTextBox::changed, this, &BlowupPanel::DataBlowup_Change);
+}
+
+void BlowupPanel::DataBlowup_Change()
 {
     const QString size = QString::number(form_.Blowup.DataBlowup.Length());
     if (size_->text() != size)
         size_->setText(size);
+}
+
+void BlowupPanel::Sync()
+{
+    DataBlowup_Change();
     if (label_->text() != form_.Blowup.label) {
         label_->setText(form_.Blowup.label);
         editor_->setAccessibleName(form_.Blowup.label.isEmpty() ? QStringLiteral("Enlarged field") : form_.Blowup.label);
     }
+    editButtonFrame_->setVisible(form_.Blowup.EditButtonFrameVisible);
+    Place(label_, scale_, form_.layout.BlowupLabel);
     const bool appearing = form_.Blowup.visible && isHidden();
     setVisible(form_.Blowup.visible);
     if (appearing)
@@ -54,8 +121,10 @@ void BlowupPanel::Sync()
 
 void BlowupPanel::ApplyLayout(const TwipsScale& scale)
 {
+    scale_ = scale;
     const WindowLayoutModel& l = form_.layout;
     Place(this, scale, l.Blowup);
+    Place(editButtonFrame_, scale, l.EditButtonFrame);
     Place(label_, scale, l.BlowupLabel);
     Place(editor_, scale, l.DataBlowup);
     Place(buttonFrame_, scale, l.BlowupButtonFrame);

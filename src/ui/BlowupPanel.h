@@ -1,7 +1,8 @@
 #pragma once
-// The enlarged field editor (Blowup): the field's label, the editor box DataBlowup (a rich-text
-// box of the form state), the size line and the OK and Cancel buttons. It draws form.Blowup and
-// hands its buttons to BlowupButton_Click.
+// The enlarged field editor (Blowup): the HTML button row (EditButtonFrame) for title and
+// plain-text fields, the field's label, the editor box DataBlowup (a rich-text box of the form
+// state, held to 32,000 characters), the size line and the OK and Cancel buttons. It draws
+// form.Blowup; its keys, drops and buttons go to the editor's handlers.
 #include "Twips.h"
 
 #include <QFrame>
@@ -23,9 +24,20 @@ public:
     RichTextView* editor() const { return editor_; }
     // 0 "Cancel", 1 "OK".
     QPushButton* button(int index) const { return buttons_[static_cast<size_t>(index)]; }
+    // EditButton(0..8): "B", "I", "U", "•", "-", "+", "sp", "br", "Clear".
+    QPushButton* editButton(int index) const { return editButtons_[static_cast<size_t>(index)]; }
+    QWidget* editButtonFrame() const { return editButtonFrame_; }
 
 private:
+    void BuildEditButtons();
+    void WireEditor();
+    // BlowupSize: the character count, after every change of the text.
+    void DataBlowup_Change();
+
     FormState& form_;
+    TwipsScale scale_;
+    QWidget* editButtonFrame_ = nullptr;
+    std::array<QPushButton*, 9> editButtons_{};
     QLabel* label_ = nullptr;
     RichTextView* editor_ = nullptr;
     QWidget* buttonFrame_ = nullptr;

@@ -1,10 +1,16 @@
 #include "FieldWidgets.h"
 
+#include "FileDropFilter.h"
+#include "KeyForwarder.h"
 #include "WidgetKit.h"
+#include "authoring/FieldKeys.h"
 #include "editscreen/EditScreen.h"
+#include "editscreen/FieldDrops.h"
+#include "shell/FieldEvents.h"
 #include "shell/FormState.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
 #include <utility>
@@ -135,6 +141,7 @@ void FieldWidgets::SyncLabel(Widgets& w, int i, const TwipsScale& scale)
         w.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         w.label->setProperty("fieldIndex", i);
         w.label->installEventFilter(labelFilter_);
+        w.label->installEventFilter(this);
     }
     if (!w.label)
         return;
@@ -161,6 +168,7 @@ void FieldWidgets::SyncBox(Widgets& w, int i, const TwipsScale& scale)
         connect(box, &QPlainTextEdit::textChanged, this, [this, box] { OnEdited(box); });
         connect(box, &QPlainTextEdit::cursorPositionChanged, this, [this, box] { OnSelected(box); });
         connect(box, &FieldBox::focused, this, [this, box] { screen_.ActiveField = box->index; });
+        WireBox(box);
     }
     if (!w.box)
         return;
@@ -219,6 +227,7 @@ void FieldWidgets::SyncButton(Widgets& w, int i, const TwipsScale& scale)
         const QPixmap picture = ButtonPicture(scale);
         w.button->setIcon(QIcon(picture));
         w.button->setIconSize(picture.deviceIndependentSize().toSize());
+        connect(w.button, &QToolButton::clicked, this, [this, i] { DataButton_Click(form_, i); });
     }
     if (!w.button)
         return;
@@ -229,6 +238,30 @@ void FieldWidgets::SyncButton(Widgets& w, int i, const TwipsScale& scale)
     w.button->setEnabled(m.enabled);
     SetGeometryIfChanged(w.button, scale.Rect(m.geometry));
     w.button->setVisible(m.visible);
+}
+
+void FieldWidgets::WireBox(FieldBox* box)
+{
+    const int i = box->index;
+    KeyForwarder::Install(
+        box, [this, i](int& keyCode, int shift) { DataField_KeyDown(form_, i, keyCode, shift); },
+        [this, i](int& keyAscii) { DataField_KeyPress(form_, i, keyAscii); });
+    FileDropFilter::Install(box->viewport(), FieldDropAccepted,
+                            [this, i](const QStringList& files, int shift) { DataField_OLEDragDrop(form_, i, files, shift); });
+}
+
+bool FieldWidgets::eventFilter(QObject* watched, QEvent* event)
+{
+    // A click on a label: pressed and released on it with the left button.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* label = qobject_cast<QLabel*>(watched);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (label && label->isEnabled() && mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
+            DataLabel_Click(form_, label->property("fieldIndex").toInt());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QPixmap FieldWidgets::ButtonPicture(const TwipsScale& scale)

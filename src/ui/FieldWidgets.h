@@ -48,6 +48,10 @@ public:
     QToolButton* button(int i) const;
     int WidgetCount() const;
 
+protected:
+    // Label clicks.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Widgets {
         QLabel* label = nullptr;
@@ -57,6 +61,8 @@ private:
     void SyncLabel(Widgets& w, int i, const TwipsScale& scale);
     void SyncBox(Widgets& w, int i, const TwipsScale& scale);
     void SyncButton(Widgets& w, int i, const TwipsScale& scale);
+    // Keys and file drops of a new box go to its field's handlers.
+    void WireBox(FieldBox* box);
     // The model of the box's field; none while a refresh writes the box.
     TextBoxControl* ModelOf(const FieldBox* box);
     void OnEdited(FieldBox* box);

@@ -17,6 +17,7 @@
 #include "shell/FileCommands.h"
 #include "shell/FindCommands.h"
 #include "shell/FormState.h"
+#include "shell/FieldEvents.h"
 #include "shell/ScreenCommands.h"
 #include "shell/ScreenTag.h"
 #include "shell/StartUp.h"

@@ -2,6 +2,7 @@
 
 #include "text/RichTextBox.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -64,8 +65,29 @@ QMimeData* RichTextView::createMimeDataFromSelection() const
 
 void RichTextView::insertFromMimeData(const QMimeData* source)
 {
-    if (source && source->hasText() && !isReadOnly())
-        box_.SetSelText(source->text());
+    if (!source || !source->hasText() || isReadOnly())
+        return;
+    const QString text = source->text();
+    if (Refused(static_cast<int>(text.size())))
+        return;
+    box_.SetSelText(text);
+}
+
+bool RichTextView::Refused(int inserted)
+{
+    if (box_.Fits(inserted))
+        return false;
+    QApplication::beep();
+    return true;
+}
+
+void RichTextView::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (Refused(static_cast<int>(event->commitString().size()))) {
+        event->accept();
+        return;
+    }
+    QTextEdit::inputMethodEvent(event);
 }
 
 void RichTextView::FromBox()
@@ -91,7 +113,15 @@ void RichTextView::ToBox()
 
 void RichTextView::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier) {
+    const bool ctrlTab = event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier;
+    // A box with a length limit takes no character past it; a line break counts CR LF.
+    const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool typing = ctrlTab || lineBreak || (!event->text().isEmpty() && event->text().front().isPrint());
+    if (typing && !isReadOnly() && Refused(lineBreak ? 2 : static_cast<int>(qMax<qsizetype>(1, event->text().size())))) {
+        event->accept();
+        return;
+    }
+    if (ctrlTab) {
         insertPlainText(QStringLiteral("\t"));
         return;
     }

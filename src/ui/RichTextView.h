@@ -21,8 +21,11 @@ protected:
     void hideEvent(QHideEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    // An insertion of that many characters would pass the box's MaxLength: the box beeps.
+    bool Refused(int inserted);
     void FromBox();
     void ToBox();
 

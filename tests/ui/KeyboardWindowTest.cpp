@@ -25,15 +25,6 @@ namespace {
 
 struct Keys : ProgramWindow {
     using ProgramWindow::ProgramWindow;
-    bool StartActive()
-    {
-        const bool open = Start();
-        window->activateWindow();
-        const bool active = QTest::qWaitForWindowActive(window.get());
-        Settle();
-        return open && active;
-    }
-    QWidget* Focus() const { return QApplication::focusWidget(); }
     void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(Focus() ? Focus() : window.get(), static_cast<Qt::Key>(key), modifiers);

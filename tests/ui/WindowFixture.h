@@ -79,6 +79,16 @@ struct ProgramWindow {
         Settle();
         return open;
     }
+    // Starts the program and waits until its window is the active one (keys reach it).
+    bool StartActive()
+    {
+        const bool open = Start();
+        window->activateWindow();
+        const bool active = QTest::qWaitForWindowActive(window.get());
+        Settle();
+        return open && active;
+    }
+    static QWidget* Focus() { return QApplication::focusWidget(); }
     void Settle()
     {
         for (int k = 0; k < 3; ++k)

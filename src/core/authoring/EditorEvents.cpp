@@ -4,17 +4,14 @@
 #include "editscreen/TemplateSession.h"
 #include "platform/AppError.h"
 
-namespace {
-
-void DiscardSwallowedKey(TemplateSession& session, int& keyAscii)
+bool DiscardSwallowedKey(TemplateSession& session, int& keyAscii)
 {
     if (!session.KeySwallowed)
-        return;
+        return false;
     keyAscii = 0;
     session.KeySwallowed = false;
+    return true;
 }
-
-}  // namespace
 
 void MarkupText_KeyDown(TemplateSession& session, int& keyCode, int& shift)
 {

@@ -13,5 +13,9 @@ void MarkupText_KeyDown(TemplateSession& session, int& keyCode, int& shift);
 // The chords without Ctrl+Z (left to the box) and without the Alt rule. Report "Edit HTML screen".
 void HTMLtext_KeyDown(TemplateSession& session, int& keyCode, int& shift);
 
+// A key-press after a key-down that took its key types nothing: true then, with KeySwallowed
+// cleared.
+bool DiscardSwallowedKey(TemplateSession& session, int& keyAscii);
+
 void MarkupText_KeyPress(TemplateSession& session, int& keyAscii);
 void HTMLtext_KeyPress(TemplateSession& session, int& keyAscii);

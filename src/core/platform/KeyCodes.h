@@ -4,6 +4,17 @@
 // to 105, plus 107, minus 109) and the shift state (1 Shift, 2 Ctrl, 4 Alt, added).
 #include <Qt>
 
+// The keys that move between fields.
+namespace NavigationKey {
+constexpr int Enter = 13;
+constexpr int Left = 37;
+constexpr int Up = 38;
+constexpr int Right = 39;
+constexpr int Down = 40;
+}  // namespace NavigationKey
+
+constexpr int kShiftKeyState = 1;
+
 // The shift state of the modifiers.
 int ShiftState(Qt::KeyboardModifiers modifiers);
 

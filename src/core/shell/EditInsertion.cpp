@@ -4,6 +4,7 @@
 #include "FormState.h"
 #include "ScreenTag.h"
 #include "authoring/EditorEvents.h"
+#include "authoring/FieldKeys.h"
 #include "authoring/ShortcutTags.h"
 #include "platform/AppError.h"
 
@@ -14,13 +15,6 @@ namespace {
 constexpr int kInsertionKeys[] = {ChordKey::B,        ChordKey::I,       ChordKey::U,     ChordKey::L,
                                   ChordKey::PadMinus, ChordKey::PadPlus, ChordKey::Space, ChordKey::Enter};
 constexpr int kEditButtonClear = 8;
-
-// A chord on a field or the enlarged editor; the box keeps the focus.
-void ChordOn(FormState& form, TextTarget& box, int key, int shift)
-{
-    form.KeySwallowed = ApplyChord(form.dialogs(), box, key, shift, ChordBox::Other);
-    box.SetFocus();
-}
 
 }  // namespace
 
@@ -39,12 +33,12 @@ void MenuEditInsertion_Click(FormState& form, int index)
             HTMLtext_KeyDown(form, key, shift);
             break;
         case Screen::Edit:
-        case Screen::Blowup: {
-            EditMenuTarget target(form);
-            if (TextTarget* box = target.get())
-                ChordOn(form, *box, key, shift);
+            if (EditMenuTarget(form).get())
+                DataField_KeyDown(form, form.screen.ActiveField, key, shift);
             break;
-        }
+        case Screen::Blowup:
+            DataBlowup_KeyDown(form, form.Blowup, key, shift);
+            break;
         case Screen::NoMarkup:
             break;
         }
@@ -60,8 +54,10 @@ void EditButton_Click(FormState& form, int index)
     }
     Reported(form.dialogs(), QStringLiteral("Click Edit button"), QStringLiteral("Click Edit button"), [&] {
         for (int key : {ChordKey::B, ChordKey::I, ChordKey::U, ChordKey::L, ChordKey::PadPlus, ChordKey::PadMinus,
-                        ChordKey::Enter, ChordKey::Space})
-            ChordOn(form, form.Blowup.DataBlowup, key, ChordShift::CtrlShift);
+                        ChordKey::Enter, ChordKey::Space}) {
+            int shift = ChordShift::CtrlShift;
+            DataBlowup_KeyDown(form, form.Blowup, key, shift);
+        }
     });
     form.NotifyChanged();
 }

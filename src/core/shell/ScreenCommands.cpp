@@ -1,10 +1,12 @@
 #include "ScreenCommands.h"
 
+#include "FieldEvents.h"
 #include "FormState.h"
 #include "ImportTemplate.h"
 #include "ProfileFile.h"
 #include "SaveEditedCommands.h"
 #include "ScreenTag.h"
+#include "editscreen/Blowup.h"
 #include "html/Colors.h"
 #include "html/LinkPreview.h"
 #include "html/MakeHtml.h"
@@ -64,12 +66,7 @@ void FocusFileName(FormState& form)
 // An open enlarged editor whose text differs from its field's value asks whether to keep it.
 void AskAboutBlowup(FormState& form)
 {
-    if (!form.Blowup.visible)
-        return;
-    bool ok = false;
-    const int i = form.Blowup.tag.toInt(&ok);
-    const QString fieldText = ok && i >= 1 && i < form.screen.FieldCount() ? form.screen.Field(i).DataField.text : QString();
-    if (form.Blowup.DataBlowup.Text() == fieldText)
+    if (!BlowupEdited(form.Blowup, form.screen))
         return;
     const MsgAnswer answer = form.dialogs().Message(QStringLiteral("Edit data"), QStringLiteral("Save editing to this field?\r\n"),
                                                     MsgButtons::YesNo, MsgIcon::Question);
@@ -140,22 +137,6 @@ void LoadPriorChoices(FormState& form)
     // a failed write keeps it.
     if (answer == MsgAnswer::Yes && MenuFileSaveModified_Click(form))
         RemoveIgnoringErrors(form.files(), ResolvePath(file));
-}
-
-void BlowupButton_Click(FormState& form, int index)
-{
-    if (index != 0) {
-        bool ok = false;
-        const int i = form.Blowup.tag.toInt(&ok);
-        if (ok && i >= 1 && i < form.screen.FieldCount()) {
-            form.screen.Field(i).DataField.text = form.Blowup.DataBlowup.Text();
-            form.screen.NotifyChanged(ScreenElement::Field, i);
-        }
-    }
-    form.Blowup.visible = false;
-    SetScreen(form, Screen::Edit);
-    form.FindEnabled = false;
-    form.NotifyChanged();
 }
 
 void Button_Click(FormState& form, int index)

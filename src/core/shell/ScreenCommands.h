@@ -17,10 +17,6 @@ void TabTop_Click(FormState& form, int index);
 // Double-click on the export tab: to the export screen when not there yet, then the preview.
 void TabTop_DblClick(FormState& form, int index);
 
-// The enlarged editor's buttons: 1 OK puts its text into the field it edits, 0 Cancel does not;
-// both close it and return to the edit screen.
-void BlowupButton_Click(FormState& form, int index);
-
 // Loads the field values an older release kept beside the template (Button 5) and offers to
 // save them as a new template; the old file is deleted once that template is written.
 void LoadPriorChoices(FormState& form);

@@ -74,6 +74,8 @@ struct WindowLayoutModel {
     Geometry BlowupButtonFrame{0, 6720, 11400, 480};
     Geometry DataBlowup{120, 600, 11040, 6120};
     Geometry BlowupLabel{120, 240, 11040, 300};
+    // The HTML button row (EditButton 0 to 8) above the editor's top left corner.
+    Geometry EditButtonFrame{120, 150, 3600, 390};
 
     // The markup screen.
     Geometry MarkupFrame{240, 1320, 11520, 7440};

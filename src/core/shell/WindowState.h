@@ -4,7 +4,7 @@
 // bars, the panels over the screens, the layout in twips, the remembered dialog folders and the
 // settings that brand the window.
 #include "AdvancedSettingsState.h"
-#include "BlowupState.h"
+#include "editscreen/BlowupState.h"
 #include "ControlState.h"
 #include "FileMenuState.h"
 #include "FindState.h"

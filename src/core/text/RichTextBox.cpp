@@ -109,6 +109,8 @@ void RichTextBox::Select(int start, int length)
 
 void RichTextBox::SetSelText(const QString& text)
 {
+    if (!Fits(static_cast<int>(text.size())))
+        return;
     const int start = SelStart();
     ReplaceText(start, start + SelLength(), text);
     typingFormat_.reset();

@@ -36,6 +36,8 @@ public:
     int SelLength() const override { return qAbs(position_ - anchor_); }
     void SetSelLength(int length);
     QString SelText() const override { return text_.mid(SelStart(), SelLength()); }
+    // Replaces the selection; refused whole (nothing changes) when the result would pass
+    // MaxLength.
     void SetSelText(const QString& text) override;
     void Select(int start, int length) override;
 
@@ -52,6 +54,16 @@ public:
     int Find(const QString& text, int start, int end);
 
     void SetFocus() override { emit focusRequested(); }
+
+    // The most characters an edit may leave in the box (a CR LF two); 0 for no limit. SetText
+    // is not held to it, so a longer text set by the program is kept whole and can only shrink.
+    int MaxLength = 0;
+    // Whether replacing the selection by `inserted` characters keeps the box within MaxLength
+    // (or at least does not make it longer).
+    bool Fits(int inserted) const
+    {
+        return MaxLength <= 0 || inserted <= SelLength() || Length() - SelLength() + inserted <= MaxLength;
+    }
 
     // For the view that shows the box: the document, up to date; whether the view is shown
     // (a shown box keeps its document up to date at once); the selection as a cursor in the

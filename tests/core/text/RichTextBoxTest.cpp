@@ -184,3 +184,31 @@ TEST(RichTextBox, ChangeEventFollowsEverySetInsertAndEdit)
     TypeAt(box, 0, QStringLiteral("x"));
     EXPECT_EQ(changes, 3);
 }
+
+TEST(RichTextBox, MaxLengthRefusesAnEditThatWouldPassIt)
+{
+    RichTextBox box;
+    box.MaxLength = 10;
+    box.SetText(QStringLiteral("12345678"));
+    box.Select(8, 0);
+    EXPECT_TRUE(box.Fits(2));
+    EXPECT_FALSE(box.Fits(3));
+    box.SetSelText(QStringLiteral("\r\n"));  // a CR LF counts two
+    EXPECT_EQ(box.Text(), QStringLiteral("12345678\r\n"));
+    box.SetSelText(QStringLiteral("x"));  // refused whole
+    EXPECT_EQ(box.Length(), 10);
+    // A replacement of the same length or shorter is always taken.
+    box.Select(0, 2);
+    box.SetSelText(QStringLiteral("ab"));
+    EXPECT_EQ(box.Text(), QStringLiteral("ab345678\r\n"));
+
+    // A longer text set by the program is kept whole and may only shrink.
+    box.SetText(QString(12, QLatin1Char('z')));
+    EXPECT_EQ(box.Length(), 12);
+    box.Select(12, 0);
+    box.SetSelText(QStringLiteral("y"));
+    EXPECT_EQ(box.Length(), 12);
+    box.Select(0, 3);
+    box.SetSelText(QStringLiteral("y"));
+    EXPECT_EQ(box.Length(), 10);
+}

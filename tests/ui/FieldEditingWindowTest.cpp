@@ -1,0 +1,80 @@
+// The edit screen's fields in the window: Enter and a chord reach the field handlers, a file
+// dropped on a field arrives through its text/uri-list, and a label click opens the enlarged
+// editor, which takes a chord and closes with Cancel.
+#include "WindowFixture.h"
+#include "ui/BlowupPanel.h"
+#include "ui/EditScreenView.h"
+
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+struct Fields : ProgramWindow {
+    void Press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+        Settle();
+    }
+};
+
+}  // namespace
+
+TEST(FieldEditingWindow, EnterMovesOnAndCtrlBWrapsTheSelection)
+{
+    Fields w;
+    ASSERT_TRUE(w.StartActive());
+    EditScreenView* view = w.window->editScreen();
+    ASSERT_EQ(w.Focus(), view->fieldBox(1));
+    w.Press(w.Focus(), Qt::Key_Return);
+    ASSERT_EQ(w.Focus(), view->fieldBox(2));
+    // The field arrives with its whole text selected; Ctrl+B wraps it.
+    w.Press(w.Focus(), Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(w.form.screen.Field(2).DataField.text, QStringLiteral("<b>Lamp</b>"));
+    EXPECT_EQ(view->fieldBox(2)->toPlainText(), QStringLiteral("<b>Lamp</b>"));
+    EXPECT_EQ(view->fieldBox(2)->textCursor().selectedText(), QStringLiteral("<b>Lamp</b>"));
+    EXPECT_EQ(w.form.screen.Field(1).DataField.text, QStringLiteral("Brass Lamp"));
+}
+
+TEST(FieldEditingWindow, AFileDroppedOnAFieldArrivesThroughItsUriList)
+{
+    Fields w;
+    ASSERT_TRUE(w.StartActive());
+    const QString page = w.Write(QStringLiteral("notes.txt"), "lamp notes");
+    QWidget* target = w.window->editScreen()->fieldBox(2)->viewport();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(page)});
+    const QPointF at(5, 5);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(target, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(target, &drop);
+    w.Settle();
+    // With Ctrl a plain-text field takes the page's contents.
+    EXPECT_TRUE(w.form.screen.Field(2).DataField.text.contains(QStringLiteral("lamp notes")));
+}
+
+TEST(FieldEditingWindow, ALabelClickOpensTheEnlargedEditorAndCancelClosesIt)
+{
+    Fields w;
+    ASSERT_TRUE(w.StartActive());
+    BlowupPanel* panel = w.window->blowupPanel();
+    w.Click(w.window->editScreen()->fieldLabel(2));
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_TRUE(panel->editButtonFrame()->isVisible());
+    EXPECT_EQ(w.Child<QLabel>(QStringLiteral("BlowupLabel"))->text(), w.form.screen.Field(2).DataLabel.caption);
+    EXPECT_EQ(w.Focus(), panel->editor());
+
+    panel->editor()->selectAll();
+    w.Press(panel->editor(), Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(w.form.Blowup.DataBlowup.Text(), QStringLiteral("<b>Lamp</b>"));
+    EXPECT_EQ(w.Child<QLabel>(QStringLiteral("BlowupSize"))->text(), QStringLiteral("11"));
+
+    w.Click(panel->button(0));
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(w.form.screen.Field(2).DataField.text, QStringLiteral("Lamp"));
+}
