@@ -1,19 +1,24 @@
-// The varkit executable: the window, or one of the headless command-line tools.
+// The varkit executable: one of the headless command-line tools, or the window. The tools link
+// only the core, so a run of one loads no widget library; the window is the program beside this
+// one, varkit-window, which takes over this process with the same arguments.
 #include "platform/FreedesktopAssociation.h"
 #include "platform/ProgramFolders.h"
 #include "shell/BatchCommand.h"
 #include "shell/ExportCommand.h"
 #include "shell/HeadlessCommands.h"
 #include "shell/TemplateCheck.h"
-#include "ui/RunWindow.h"
 
 #include <QCoreApplication>
 #include <QProcessEnvironment>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <new>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -129,6 +134,18 @@ QStringList ArgumentsFrom(int argc, char** argv, int first)
     return arguments;
 }
 
+// Replaces this process by varkit-window, found beside the executable (links followed).
+int RunWindowProgram(char** argv)
+{
+    char self[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    std::string window = length > 0 ? std::string(self, static_cast<size_t>(length)) : std::string(argv[0]);
+    window = window.substr(0, window.find_last_of('/') + 1) + "varkit-window";
+    ::execv(window.c_str(), argv);
+    std::fprintf(stderr, "varkit: cannot start the window (%s): %s\n", window.c_str(), std::strerror(errno));
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -173,5 +190,5 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "varkit: unknown option %s (see varkit --help)\n", argv[1]);
         return 2;
     }
-    return RunWindow(argc, argv);
+    return RunWindowProgram(argv);
 }

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
 #include <QStyleFactory>
@@ -105,7 +106,9 @@ int RunWindow(int argc, char** argv)
     arguments.removeFirst();
     FormLoadInput input;
     input.executableFolder = QApplication::applicationDirPath();
-    input.executableFile = QApplication::applicationFilePath();
+    // The .tpl association starts varkit, which hands the window to this program.
+    const QString launcher = QDir(input.executableFolder).filePath(QStringLiteral("varkit"));
+    input.executableFile = QFileInfo(launcher).isExecutable() ? launcher : QApplication::applicationFilePath();
     input.homes = UserHomesFrom(QProcessEnvironment::systemEnvironment());
     input.commandLine = arguments.join(QLatin1Char(' '));
 

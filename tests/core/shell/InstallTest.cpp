@@ -31,7 +31,7 @@ TEST(Install, TheInstalledProgramRunsFromItsPrefix)
                                           QProcessEnvironment::systemEnvironment());
     ASSERT_EQ(install.exitCode, 0) << install.err.constData();
     for (const char* installed :
-         {"bin/varkit", "share/varkit/varkit.ini", "share/varkit/templates/Start_Here.TPL", "share/varkit/VarkitHelp.htm",
+         {"bin/varkit", "bin/varkit-window", "share/varkit/varkit.ini", "share/varkit/templates/Start_Here.TPL", "share/varkit/VarkitHelp.htm",
           "share/applications/varkit.desktop", "share/mime/packages/varkit.xml", "share/icons/hicolor/16x16/apps/varkit.png",
           "share/icons/hicolor/256x256/mimetypes/application-x-varkit-template.png",
           "share/metainfo/org.varkit.varkit.metainfo.xml", "share/man/man1/varkit.1", "share/doc/varkit/LICENSE"})
@@ -55,4 +55,11 @@ TEST(Install, TheInstalledProgramRunsFromItsPrefix)
     EXPECT_TRUE(html.contains("<!-- [ VarKit assisted ] -->"));
     EXPECT_TRUE(html.contains("Combined shipping is offered"));  // the included footer
     EXPECT_EQ(FilesBelow(prefix), before);  // the program folder is only read
+
+    // The command line hands the window to the program installed beside it.
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    const ProgramRun window = RunProgram(prefix + QStringLiteral("/bin/varkit"), {}, environment);
+    EXPECT_EQ(window.exitCode, 2);
+    EXPECT_TRUE(window.err.contains("graphical session")) << window.err.constData();
 }
