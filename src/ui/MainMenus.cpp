@@ -1,6 +1,8 @@
 #include "MainMenus.h"
 
+#include "CheckListDialog.h"
 #include "shell/AdvancedSettings.h"
+#include "shell/BatchWindowCommand.h"
 #include "shell/EditInsertion.h"
 #include "shell/FileCommands.h"
 #include "shell/FindCommands.h"
@@ -70,17 +72,35 @@ void MainMenus::BuildFileMenu()
     menuFileSave_[1] = Add(menuFile_, QStringLiteral("Save Template &As ..."), QStringLiteral("MenuFileSave1"),
                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     command(menuFileSave_[1], [this] { MenuFileSave_Click(form_, 1); });
+    menuFileCheck_ = Add(menuFile_, QStringLiteral("Chec&k Template ..."), QStringLiteral("MenuFileCheck"));
+    command(menuFileCheck_, [this] { ShowCheckList(); });
     menuFile_->addSeparator()->setObjectName(QStringLiteral("MenuBar1"));
     Add(menuFile_, QStringLiteral("Save &Data Selections with Template ..."), QStringLiteral("MenuFileSaveDefaultsVoid"))->setVisible(false);
     menuFileSaveModified_ = Add(menuFile_, QStringLiteral("Save Edited &Data fields ..."), QStringLiteral("MenuFileSaveModified"));
     command(menuFileSaveModified_, [this] { MenuFileSaveModified_Click(form_); });
     menuFileSaveWeb_ = Add(menuFile_, QStringLiteral("Save as Auction &Code ..."), QStringLiteral("MenuFileSaveWeb"));
     command(menuFileSaveWeb_, [this] { MenuFileSaveWeb_Click(form_); });
+    menuFileBatch_ = Add(menuFile_, QStringLiteral("&Make HTML for each row of a CSV ..."), QStringLiteral("MenuFileBatch"));
+    command(menuFileBatch_, [this] { MenuFileBatch_Click(form_); });
     menuFile_->addSeparator()->setObjectName(QStringLiteral("MenuBar2"));
     command(Add(menuFile_, QStringLiteral("Show VarKit &Folder ..."), QStringLiteral("MenuFileFolder")),
             [this] { MenuFileFolder_Click(form_); });
     command(Add(menuFile_, QStringLiteral("E&xit"), QStringLiteral("MenuFileExit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
             [this] { MenuFileExit_Click(form_); });
+}
+
+void MainMenus::ShowCheckList()
+{
+    // One list at a time: a second request checks again in the list already open.
+    if (!checkList_) {
+        checkList_ = new CheckListDialog(form_, &window_);
+        checkList_->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        checkList_->Refresh();
+    }
+    checkList_->show();
+    checkList_->raise();
+    checkList_->activateWindow();
 }
 
 void MainMenus::BuildEditMenu()
@@ -161,6 +181,8 @@ void MainMenus::SyncFileMenu()
     menuFileSave_[1]->setEnabled(on && menu.saveAs);
     menuFileSaveModified_->setEnabled(on && menu.saveModified);
     menuFileSaveWeb_->setEnabled(on && menu.saveWeb);
+    menuFileBatch_->setEnabled(on && menu.batch);
+    menuFileCheck_->setEnabled(on && menu.save);
 }
 
 void MainMenus::SyncHelpMenu()

@@ -3,9 +3,11 @@
 // state of the form, hands every entry to its procedure, and gives the File commands the
 // desktop's usual shortcuts where no chord of the boxes uses the key.
 #include <QObject>
+#include <QPointer>
 #include <array>
 
 class FormState;
+class CheckListDialog;
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -30,6 +32,7 @@ private:
     void BuildHelpMenu();
     void SyncFileMenu();
     void SyncHelpMenu();
+    void ShowCheckList();
 
     FormState& form_;
     QMainWindow& window_;
@@ -42,6 +45,9 @@ private:
     std::array<QAction*, 2> menuFileSave_{};
     QAction* menuFileSaveModified_ = nullptr;
     QAction* menuFileSaveWeb_ = nullptr;
+    QAction* menuFileBatch_ = nullptr;
+    QAction* menuFileCheck_ = nullptr;
+    QPointer<CheckListDialog> checkList_;
     std::array<QAction*, 3> menuFind_{};
     QAction* menuHelpSettingsAssoc_ = nullptr;
     QAction* menuHelpSettingsDes_ = nullptr;

@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProgressDialog>
 
 namespace {
 
@@ -84,6 +85,13 @@ std::optional<QString> QtDialogs::Input(const QString& title, const QString& pro
 FileDialogResult QtDialogs::FileDialog(const FileDialogRequest& request)
 {
     QFileDialog dialog(parent_, request.title, request.folder);
+    if (request.folderOnly) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {QString(), request.filterIndex};
+        return {dialog.selectedFiles().first(), request.filterIndex};
+    }
     const QStringList filters = ToNameFilters(request.filter);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
@@ -120,4 +128,36 @@ int QtDialogs::Popup(const QList<PopupItem>& items)
     }
     QAction* chosen = menu.exec(QCursor::pos());
     return chosen ? static_cast<int>(actions.indexOf(chosen)) : -1;
+}
+
+namespace {
+
+// QProgressDialog shows itself once the work has run for half a second; while it is up, each
+// step lets the window's events run, so that Cancel can be pressed.
+class QtProgressBox : public ProgressBox {
+public:
+    QtProgressBox(QWidget* parent, const QString& title, const QString& label, int total)
+        : dialog_(label, QStringLiteral("Cancel"), 0, total, parent)
+    {
+        dialog_.setWindowTitle(title);
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(500);
+        dialog_.setAutoReset(false);
+        dialog_.setValue(0);
+    }
+    bool Advance(int done) override
+    {
+        dialog_.setValue(done);
+        return !dialog_.wasCanceled();
+    }
+
+private:
+    QProgressDialog dialog_;
+};
+
+}  // namespace
+
+std::unique_ptr<ProgressBox> QtDialogs::Progress(const QString& title, const QString& label, int total)
+{
+    return std::make_unique<QtProgressBox>(parent_, title, label, total);
 }

@@ -14,6 +14,7 @@ public:
     FileDialogResult FileDialog(const FileDialogRequest& request) override;
     std::optional<quint32> Color(quint32 initialColor) override;
     int Popup(const QList<PopupItem>& items) override;
+    std::unique_ptr<ProgressBox> Progress(const QString& title, const QString& label, int total) override;
 
 private:
     QWidget* parent_;

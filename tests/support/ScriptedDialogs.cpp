@@ -98,3 +98,31 @@ int ScriptedDialogs::CountTitled(const QString& title) const
             ++count;
     return count;
 }
+
+namespace {
+
+class ScriptedProgress : public ProgressBox {
+public:
+    ScriptedProgress(QList<int>& steps, int cancelAt) : steps_(steps), cancelAt_(cancelAt) {}
+    bool Advance(int done) override
+    {
+        steps_ << done;
+        return cancelAt_ < 0 || done < cancelAt_;
+    }
+
+private:
+    QList<int>& steps_;
+    int cancelAt_;
+};
+
+}  // namespace
+
+std::unique_ptr<ProgressBox> ScriptedDialogs::Progress(const QString& title, const QString& label, int total)
+{
+    RecordedBox box;
+    box.kind = QStringLiteral("progress");
+    box.title = title;
+    box.text = label + QStringLiteral(" (") + QString::number(total) + QLatin1Char(')');
+    boxes << box;
+    return std::make_unique<ScriptedProgress>(progressSteps, cancelProgressAt);
+}

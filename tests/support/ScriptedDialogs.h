@@ -7,7 +7,7 @@
 #include <deque>
 
 struct RecordedBox {
-    QString kind;   // "message", "input", "file", "color", "popup"
+    QString kind;   // "message", "input", "file", "color", "popup", "progress"
     QString title;
     QString text;
     MsgButtons buttons = MsgButtons::Ok;
@@ -23,16 +23,20 @@ public:
     FileDialogResult FileDialog(const FileDialogRequest& request) override;
     std::optional<quint32> Color(quint32 initialColor) override;
     int Popup(const QList<PopupItem>& items) override;
+    // Records the box and every step; Cancel is pressed once `cancelProgressAt` steps are done.
+    std::unique_ptr<ProgressBox> Progress(const QString& title, const QString& label, int total) override;
 
     std::deque<MsgAnswer> answers;
     std::deque<std::optional<QString>> inputs;
     std::deque<FileDialogResult> files;
     std::deque<std::optional<quint32>> colors;
     std::deque<int> popups;
+    int cancelProgressAt = -1;  // never
 
     QList<RecordedBox> boxes;
     QList<quint32> colorRequests;
     QList<QList<PopupItem>> popupRequests;
+    QList<int> progressSteps;
 
     QStringList Titles() const;
     QStringList Texts() const;

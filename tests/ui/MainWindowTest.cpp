@@ -485,8 +485,9 @@ TEST(MainWindow, MenuBarCaptions)
             entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
     EXPECT_EQ(entries, (QStringList{QStringLiteral("&Open ..."), QStringLiteral("&Clear"), QStringLiteral("-"),
                                     QStringLiteral("&Save Template"), QStringLiteral("Save Template &As ..."),
-                                    QStringLiteral("-"), QStringLiteral("Save Edited &Data fields ..."),
-                                    QStringLiteral("Save as Auction &Code ..."), QStringLiteral("-"),
+                                    QStringLiteral("Chec&k Template ..."), QStringLiteral("-"),
+                                    QStringLiteral("Save Edited &Data fields ..."), QStringLiteral("Save as Auction &Code ..."),
+                                    QStringLiteral("&Make HTML for each row of a CSV ..."), QStringLiteral("-"),
                                     QStringLiteral("Show VarKit &Folder ..."), QStringLiteral("E&xit")}));
     w.Start();
     auto* help = w.window->findChild<QMenu*>(QStringLiteral("MenuHelp"));

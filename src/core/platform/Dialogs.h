@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 enum class MsgIcon { None, Information, Exclamation, Question, Critical };
@@ -18,11 +19,21 @@ struct FileDialogRequest {
     int filterIndex = 1;  // 1-based entry of the filter that starts selected
     QString folder;
     QString fileName;     // suggested name
+    bool folderOnly = false;  // chooses an existing folder instead of a file
 };
 
 struct FileDialogResult {
     QString path;         // empty when cancelled
     int filterIndex = 1;  // the filter entry that was selected when the dialog closed
+};
+
+// A box that shows how far a long piece of work has come, with a Cancel button. It appears only
+// once the work has taken longer than a moment, and goes away when the object is destroyed.
+class ProgressBox {
+public:
+    virtual ~ProgressBox() = default;
+    // `done` of the total finished so far; false once the user pressed Cancel.
+    virtual bool Advance(int done) = 0;
 };
 
 struct PopupItem {
@@ -42,4 +53,7 @@ public:
     virtual std::optional<quint32> Color(quint32 initialColor) = 0;
     // A pop-up menu; the index of the chosen item, or -1 when none was chosen.
     virtual int Popup(const QList<PopupItem>& items) = 0;
+    // A progress box for work of `total` steps. Unless a kind of dialogs shows one, the work
+    // runs to its end unseen.
+    virtual std::unique_ptr<ProgressBox> Progress(const QString& title, const QString& label, int total);
 };

@@ -1,8 +1,8 @@
 #include "BatchCommand.h"
 
-#include "BatchRun.h"
 #include "CsvTable.h"
 #include "HeadlessSession.h"
+#include "html/IncludeFile.h"
 #include "platform/AppError.h"
 #include "platform/TextFile.h"
 
@@ -13,7 +13,9 @@ namespace {
 // A table larger than this is not read (it would not be a table of listings).
 constexpr qint64 kTableReadLimit = 256 * 1024 * 1024;
 
-std::optional<CsvTable> ReadTable(FileOps& files, const QString& path, QString& error)
+}  // namespace
+
+std::optional<CsvTable> ReadBatchTable(FileOps& files, const QString& path, QString& error)
 {
     QByteArray bytes;
     try {
@@ -27,8 +29,6 @@ std::optional<CsvTable> ReadTable(FileOps& files, const QString& path, QString& 
         error = path + QStringLiteral(", ") + error;
     return table;
 }
-
-}  // namespace
 
 std::optional<BatchRequest> ParseBatchArguments(const QStringList& arguments, QString& error)
 {
@@ -58,6 +58,44 @@ std::optional<BatchRequest> ParseBatchArguments(const QStringList& arguments, QS
     return request;
 }
 
+BatchOutcome MakeBatchPages(FormState& form, StderrDialogs& dialogs, CsvTable table, const BatchRequest& request,
+                            const std::function<bool(int)>& advance)
+{
+    BatchOutcome outcome;
+    BatchRun batch(form, dialogs, std::move(table));
+    outcome.rows = batch.Rows();
+    QString error;
+    if (!batch.Prepare(request.nameColumn, error)) {
+        outcome.error = request.rowsPath + QStringLiteral(": ") + error;
+        return outcome;
+    }
+    try {
+        batch.OpenFolder(request.outDir);
+    } catch (const AppError& e) {
+        outcome.error = QStringLiteral("cannot make the folder ") + request.outDir + QStringLiteral(": ") + e.message();
+        return outcome;
+    }
+    const IncludeCacheScope includes;
+    while (outcome.done < outcome.rows && !outcome.cancelled) {
+        batch.RunRow(outcome.done++);
+        outcome.cancelled = advance && !advance(outcome.done) && outcome.done < outcome.rows;
+    }
+    outcome.failures = batch.Failures();
+    try {
+        batch.Commit();
+    } catch (const AppError& e) {
+        outcome.error = QStringLiteral("could not write the pages to ") + request.outDir + QStringLiteral(": ") + e.message();
+    }
+    outcome.written = batch.Written();
+    return outcome;
+}
+
+QString DescribeFailure(const BatchRun::Failure& failure)
+{
+    return QStringLiteral("row ") + QString::number(failure.row) + QStringLiteral(" (line ") + QString::number(failure.line)
+        + QStringLiteral(") was not written: ") + failure.message;
+}
+
 int RunBatchCommand(const ProgramFolders& folders, const QStringList& arguments)
 {
     QString error;
@@ -67,7 +105,7 @@ int RunBatchCommand(const ProgramFolders& folders, const QStringList& arguments)
         return 2;
     }
     HeadlessSession session(folders);
-    std::optional<CsvTable> table = ReadTable(session.form().files(), request->rowsPath, error);
+    std::optional<CsvTable> table = ReadBatchTable(session.form().files(), request->rowsPath, error);
     if (!table) {
         Complain(error);
         return 2;
@@ -76,27 +114,12 @@ int RunBatchCommand(const ProgramFolders& folders, const QStringList& arguments)
         Complain(QStringLiteral("could not import ") + request->templatePath);
         return 2;
     }
-    BatchRun batch(session.form(), session.dialogs(), std::move(*table));
-    if (!batch.Prepare(request->nameColumn, error)) {
-        Complain(request->rowsPath + QStringLiteral(": ") + error);
+    const BatchOutcome outcome = MakeBatchPages(session.form(), session.dialogs(), std::move(*table), *request);
+    if (!outcome.error.isEmpty()) {
+        Complain(outcome.error);
         return 2;
     }
-    try {
-        batch.OpenFolder(request->outDir);
-    } catch (const AppError& e) {
-        Complain(QStringLiteral("cannot make the folder ") + request->outDir + QStringLiteral(": ") + e.message());
-        return 2;
-    }
-    for (int k = 0; k < batch.Rows(); ++k)
-        batch.RunRow(k);
-    try {
-        batch.Commit();
-    } catch (const AppError& e) {
-        Complain(QStringLiteral("could not write the pages to ") + request->outDir + QStringLiteral(": ") + e.message());
-        return 2;
-    }
-    for (const BatchRun::Failure& failure : batch.Failures())
-        Complain(QStringLiteral("row ") + QString::number(failure.row) + QStringLiteral(" (line ") + QString::number(failure.line)
-                 + QStringLiteral(") was not written: ") + failure.message);
-    return batch.Failures().isEmpty() ? 0 : 1;
+    for (const BatchRun::Failure& failure : outcome.failures)
+        Complain(DescribeFailure(failure));
+    return outcome.failures.isEmpty() ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "FileCommands.h"
 
+#include "BatchWindowCommand.h"
 #include "FormState.h"
 #include "ImportTemplate.h"
 #include "ResetTemplateState.h"
@@ -121,6 +122,7 @@ FileMenuState FileMenuFor(const FormState& form)
     menu.clear = menu.save = menu.saveAs = markup;
     menu.saveModified = edit && form.screen.DataScrollInsertVisible;
     menu.saveWeb = screen == Screen::Export;
+    menu.batch = screen != Screen::Blowup && BatchAvailable(form);
     return menu;
 }
 

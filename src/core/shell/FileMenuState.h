@@ -11,6 +11,7 @@ struct FileMenuState {
     bool saveAs = true;
     bool saveModified = false;
     bool saveWeb = false;
+    bool batch = false;  // "Make HTML for each row of a CSV ..."
 };
 
 // The dialog folders remembered between calls: one for kind 4, one for every other kind.

@@ -17,6 +17,12 @@ HeadlessSession::HeadlessSession(const ProgramFolders& folders, StderrDialogs& d
     Begin(folders);
 }
 
+HeadlessSession::HeadlessSession(const ProgramFolders& folders, StderrDialogs& dialogs, FileOps& files)
+    : dialogs_(dialogs), form_(dialogs_, shell_, clipboard_, files)
+{
+    Begin(folders);
+}
+
 void HeadlessSession::Begin(const ProgramFolders& folders)
 {
     form_.folders = folders;
@@ -27,6 +33,19 @@ bool HeadlessSession::Load(const QString& templatePath)
 {
     const int before = dialogs_.StoppingReports();
     return LoadTemplate(form_, templatePath) && dialogs_.StoppingReports() == before;
+}
+
+bool HeadlessSession::ImportMarkupOf(const TemplateSession& window)
+{
+    const int before = dialogs_.StoppingReports();
+    const QString markup = window.MarkupText.Text();
+    form_.FileName.text = window.FileName.text;
+    form_.TemplateEncoding = window.TemplateEncoding;
+    form_.FileSize = QString::number(EncodeText(markup, window.TemplateEncoding).size());
+    form_.MarkupText.SetText(markup);
+    if (!markup.isEmpty())
+        ImportTemplate(form_);
+    return dialogs_.StoppingReports() == before;
 }
 
 void Complain(const QString& message)

@@ -13,11 +13,17 @@ public:
     explicit HeadlessSession(const ProgramFolders& folders, FILE* boxes = stderr);
     // The boxes go to `dialogs` instead (which must outlive the session).
     HeadlessSession(const ProgramFolders& folders, StderrDialogs& dialogs);
+    // ... and its files go through `files` (which must outlive the session too).
+    HeadlessSession(const ProgramFolders& folders, StderrDialogs& dialogs, FileOps& files);
 
     // Fetches and imports the template; false (with the message on standard error) when the
     // template cannot be read or a report stopped its import. Reports after which the window's
     // import goes on (a row past the screen's vertical limit) are shown and the import stands.
     bool Load(const QString& templatePath);
+    // Imports the template `window` shows on its markup screen, as it stands (changes not yet
+    // saved included); the path and encoding stay the template's, for the files it names. False
+    // when a report stopped the import.
+    bool ImportMarkupOf(const TemplateSession& window);
 
     FormState& form() { return form_; }
     StderrDialogs& dialogs() { return dialogs_; }

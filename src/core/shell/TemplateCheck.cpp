@@ -208,21 +208,10 @@ struct Checker {
 
 }  // namespace
 
-std::optional<QList<CheckFinding>> CheckTemplate(const ProgramFolders& folders, const QString& templatePath, QString& error)
+namespace {
+
+QList<CheckFinding> Findings(FormState& form, QuietDialogs& dialogs)
 {
-    QuietDialogs dialogs;
-    HeadlessSession session(folders, dialogs);
-    FormState& form = session.form();
-    dialogs.form = &form;
-    session.Load(templatePath);
-    if (form.FileName.text != templatePath) {
-        // A template over the size limit is refused before it is read.
-        const qint64 bytes = QFileInfo(ResolvePath(templatePath)).size();
-        if (FileExists(templatePath) && bytes > TemplateFile::kSizeLimit)
-            return QList<CheckFinding>{{1, 1, OverLimit(bytes)}};
-        error = QStringLiteral("cannot read ") + templatePath;
-        return std::nullopt;
-    }
     const QString markup = form.MarkupText.Text();
     const QList<TagPlace> places = ScanTagPlaces(markup, form.TemplateEncoding, form);
     Checker checker{form, places, {}};
@@ -238,9 +227,38 @@ std::optional<QList<CheckFinding>> CheckTemplate(const ProgramFolders& folders, 
     QList<CheckFinding> findings;
     for (const auto& [offset, message] : checker.found) {
         const auto [line, column] = lines.At(offset);
-        findings.append({line, column, message});
+        findings.append({line, column, message, offset});
     }
     return findings;
+}
+
+}  // namespace
+
+std::optional<QList<CheckFinding>> CheckTemplate(const ProgramFolders& folders, const QString& templatePath, QString& error)
+{
+    QuietDialogs dialogs;
+    HeadlessSession session(folders, dialogs);
+    FormState& form = session.form();
+    dialogs.form = &form;
+    session.Load(templatePath);
+    if (form.FileName.text != templatePath) {
+        // A template over the size limit is refused before it is read.
+        const qint64 bytes = QFileInfo(ResolvePath(templatePath)).size();
+        if (FileExists(templatePath) && bytes > TemplateFile::kSizeLimit)
+            return QList<CheckFinding>{{1, 1, OverLimit(bytes)}};
+        error = QStringLiteral("cannot read ") + templatePath;
+        return std::nullopt;
+    }
+    return Findings(form, dialogs);
+}
+
+QList<CheckFinding> CheckMarkupOf(FormState& window)
+{
+    QuietDialogs dialogs;
+    HeadlessSession session(window.folders, dialogs, window.files());
+    dialogs.form = &session.form();
+    session.ImportMarkupOf(window);
+    return Findings(session.form(), dialogs);
 }
 
 int RunCheckCommand(const ProgramFolders& folders, const QStringList& arguments)
