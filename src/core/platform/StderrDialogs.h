@@ -26,6 +26,9 @@ public:
     // The last box counted by PageFailures, as "TITLE: TEXT".
     const QString& LastFailure() const { return lastFailure_; }
 
+    // A line of its own that is no box (what a headless run left undone).
+    void Note(const QString& line) { Write(line); }
+
     // Put before every line from now on ("row 3: ").
     void SetLinePrefix(const QString& prefix) { prefix_ = prefix; }
 

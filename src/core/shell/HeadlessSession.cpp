@@ -26,13 +26,20 @@ HeadlessSession::HeadlessSession(const ProgramFolders& folders, StderrDialogs& d
 void HeadlessSession::Begin(const ProgramFolders& folders)
 {
     form_.folders = folders;
+    // A template from someone else may hold designer commands; without a window to ask in,
+    // none of them runs.
+    form_.DesignerCommandsRun = false;
     SetScreen(form_, Screen::Edit);
 }
 
 bool HeadlessSession::Load(const QString& templatePath)
 {
     const int before = dialogs_.StoppingReports();
-    return LoadTemplate(form_, templatePath) && dialogs_.StoppingReports() == before;
+    form_.DesignerCommandsNotRun.clear();
+    const bool loaded = LoadTemplate(form_, templatePath);
+    for (const QString& command : form_.DesignerCommandsNotRun)
+        dialogs_.Note(QStringLiteral("designer command not run: ") + command);
+    return loaded && dialogs_.StoppingReports() == before;
 }
 
 bool HeadlessSession::ImportMarkupOf(const TemplateSession& window)

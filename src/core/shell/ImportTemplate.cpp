@@ -81,6 +81,8 @@ struct ImportRun {
         // The line break written after the markup is not the template's.
         file.SetAppendedBytes(EncodeText(lineBreak, {form.TemplateEncoding.name, false}).size());
         form.EditSize = QString::number(file.byteSize());
+        const InstallationFile installation = InstallationFileOf(form.FileName.text);
+        const DesignerCommandMode commands = DesignerCommandModeFor(form, file, installation);
         qint64 startLoc = 1;
         Keyword keyword;
         QString groupName;
@@ -109,11 +111,16 @@ struct ImportRun {
                     ? keyword.defaultText
                     : field.DataLabel.caption;
             } else if (style == QLatin1String("$") && keyword.prompt.startsWith(QLatin1Char('$'))) {
-                form.TemplateChanged = form.ExportChanged = false;
-                designerCommand = true;
-                RunActionFile(form, keyword.prompt, keyword.defaultText);
-                if (keyword.defaultText == QLatin1String("kill"))
-                    return;
+                if (commands == DesignerCommandMode::List) {
+                    form.DesignerCommandsNotRun << keyword.prompt.trimmed() + QLatin1Char(' ') + keyword.defaultText;
+                } else if (commands == DesignerCommandMode::Run) {
+                    form.TemplateChanged = form.ExportChanged = false;
+                    designerCommand = true;
+                    RunActionFile(form, installation, keyword.prompt, keyword.defaultText);
+                    // "$killme" cleared the screen: nothing of this import may touch it again.
+                    if (keyword.defaultText == QLatin1String("kill"))
+                        return;
+                }
             } else if (style == QLatin1String("$")) {
                 if (keyword.defaultText.isEmpty() && !keyword.prompt.isEmpty())
                     form.WindowCaption = QStringLiteral(" VarKit - ") + keyword.prompt;

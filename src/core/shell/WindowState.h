@@ -13,6 +13,7 @@
 #include "editscreen/ColorEditorState.h"
 
 #include <QImage>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -37,6 +38,17 @@ struct WindowState {
     int HelpMenuFixedCount = 0;
     int HelpMenuSettingsCount = 0;
     bool MenuBarHelpVisible = true;
+    // The menu bar's link display of the Help menu's security option: the arrow " Click Link
+    // to Open  »" and the link itself (its caption), shown and hidden together.
+    MenuItemState MenuShowLink{{}, {}, true, false, false};
+    bool MenuShowArrowVisible = false;
+
+    // Installation templates: the designer's contact lines, kept across imports; whether the
+    // designer commands run (never in a headless run, which lists them instead) and the ones a
+    // headless import did not run ("$file images\logo.gif").
+    QString DesignerContact;
+    bool DesignerCommandsRun = true;
+    QStringList DesignerCommandsNotRun;
 
     // File commands and the Advanced Settings panel.
     FileMenuState FileMenu;
