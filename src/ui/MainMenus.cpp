@@ -7,6 +7,7 @@
 #include "shell/FileCommands.h"
 #include "shell/FindCommands.h"
 #include "shell/FormState.h"
+#include "shell/HelpMenu.h"
 #include "shell/SaveEditedCommands.h"
 #include "shell/StartUp.h"
 #include "shell/TplAssociation.h"
@@ -33,13 +34,14 @@ MainMenus::MainMenus(FormState& form, QMainWindow& window) : QObject(&window), f
     BuildHelpMenu();
 
     QMenuBar* bar = window_.menuBar();
-    QAction* arrow = bar->addAction(QStringLiteral(" Click Link to Open  \u00BB"));
-    arrow->setObjectName(QStringLiteral("MenuShowArrow"));
-    arrow->setEnabled(false);
-    arrow->setVisible(false);
-    QAction* link = bar->addAction(QString());
-    link->setObjectName(QStringLiteral("MenuShowLink"));
-    link->setVisible(false);
+    menuShowArrow_ = bar->addAction(QStringLiteral(" Click Link to Open  \u00BB"));
+    menuShowArrow_->setObjectName(QStringLiteral("MenuShowArrow"));
+    menuShowArrow_->setEnabled(false);
+    menuShowArrow_->setVisible(false);
+    menuShowLink_ = bar->addAction(QString());
+    menuShowLink_->setObjectName(QStringLiteral("MenuShowLink"));
+    menuShowLink_->setVisible(false);
+    connect(menuShowLink_, &QAction::triggered, this, [this] { MenuShowLink_Click(form_); });
 
     // Never on the menu bar: shown over a tile.
     menuTiles_ = new QMenu(QStringLiteral("Edit Tiles"), &window_);
@@ -154,7 +156,8 @@ void MainMenus::BuildHelpMenu()
     connect(menuHelpSettingsDes_, &QAction::triggered, this, [this] { MenuHelpSettingsDes_Click(form_); });
     Add(menuHelpSettings_, QStringLiteral("Create Designer Installation File ..."), QStringLiteral("MenuHelpSettingsAction"))
         ->setVisible(false);
-    Add(menuHelp_, QStringLiteral("&About VarKit ..."), QStringLiteral("MenuHelpAbout"));
+    connect(Add(menuHelp_, QStringLiteral("&About VarKit ..."), QStringLiteral("MenuHelpAbout")), &QAction::triggered, this,
+            [this] { MenuHelpAbout_Click(form_); });
 }
 
 void MainMenus::Sync()
@@ -208,9 +211,15 @@ void MainMenus::SyncHelpMenu()
             action->setEnabled(item.enabled);
             action->setCheckable(item.checked);
             action->setChecked(item.checked);
+            const int index = static_cast<int>(k);
+            connect(action, &QAction::triggered, this, [this, index] { MenuHelpFile_Click(form_, index); });
             menuHelp_->insertAction(menuBarHelp_, action);
             helpFileActions_ << action;
         }
     }
     menuBarHelp_->setVisible(form_.MenuBarHelpVisible);
+    // An "&" of the link is shown, not taken as a mnemonic.
+    menuShowLink_->setText(QString(form_.MenuShowLink.caption).replace(QLatin1Char('&'), QLatin1String("&&")));
+    menuShowLink_->setVisible(form_.MenuShowLink.visible);
+    menuShowArrow_->setVisible(form_.MenuShowArrowVisible);
 }

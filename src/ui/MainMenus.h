@@ -52,6 +52,8 @@ private:
     QAction* menuHelpSettingsAssoc_ = nullptr;
     QAction* menuHelpSettingsDes_ = nullptr;
     QAction* menuBarHelp_ = nullptr;
+    QAction* menuShowArrow_ = nullptr;
+    QAction* menuShowLink_ = nullptr;
     QList<QAction*> helpFileActions_;
     QStringList helpFileCaptions_;
 };

@@ -1,5 +1,7 @@
 #include "WindowState.h"
 
+#include "HelpMenu.h"
+
 WindowState::WindowState()
 {
     Button[0] = {QStringLiteral("make HTML"), {}, {}, true, true};
@@ -12,8 +14,8 @@ WindowState::WindowState()
     Button[6] = {QStringLiteral("Save "), {}, QStringLiteral("Save selections as Defaults for this Template."), true, true};
 
     MenuHelpFile = {
-        {QStringLiteral("VarKit &Help"), QStringLiteral("VarkitHelp.htm")},
-        {QStringLiteral("Online Template Tools from Orvane"), QStringLiteral("http://www.orvane.com/")},
+        {QStringLiteral("VarKit &Help"), kHelpPage},
+        {QStringLiteral("Online Template Tools from Orvane"), MakerPage()},
         {QStringLiteral("Use security option to Preview Menu Links"), {}},
         {QStringLiteral("-"), {}},
     };
