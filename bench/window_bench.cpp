@@ -32,7 +32,7 @@ public:
     std::optional<QString> Input(const QString&, const QString&, const QString&) override { return std::nullopt; }
     FileDialogResult FileDialog(const FileDialogRequest& request) override { return {QString(), request.filterIndex}; }
     std::optional<quint32> Color(quint32) override { return std::nullopt; }
-    int Popup(const QList<PopupItem>&) override { return -1; }
+    int Popup(const QString&, const QList<PopupItem>&) override { return -1; }
     int messages = 0;
 };
 

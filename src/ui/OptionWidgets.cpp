@@ -2,11 +2,15 @@
 
 #include "WidgetKit.h"
 #include "editscreen/EditScreen.h"
+#include "editscreen/OptionClicks.h"
+#include "platform/FileList.h"
 #include "platform/PictureFile.h"
 #include "shell/FormState.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <utility>
 
@@ -42,10 +46,92 @@ void OptionWidgets::Sync(int j, const TwipsScale& scale)
     SyncMark(w, j, scale);
 }
 
+template <typename W>
+W* OptionWidgets::Make(const char* name, int j)
+{
+    auto* widget = new W(content_);
+    widget->setObjectName(QString::fromLatin1(name).arg(j));
+    widget->setProperty("optionIndex", j);
+    widget->setCursor(Qt::PointingHandCursor);
+    widget->installEventFilter(this);
+    return widget;
+}
+
+bool OptionWidgets::eventFilter(QObject* watched, QEvent* event)
+{
+    const QVariant index = watched->property("optionIndex");
+    if (!index.isValid())
+        return false;
+    const int j = index.toInt();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        return OnMouse(watched, j, static_cast<QMouseEvent*>(event));
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        return watched == image(j) && OnDrag(j, static_cast<QDropEvent*>(event), false);
+    case QEvent::Drop:
+        return watched == image(j) && OnDrag(j, static_cast<QDropEvent*>(event), true);
+    default:
+        return false;
+    }
+}
+
+bool OptionWidgets::OnMouse(QObject* watched, int j, QMouseEvent* event)
+{
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const MouseButton button = event->button() == Qt::LeftButton    ? MouseButton::Left
+                               : event->button() == Qt::RightButton ? MouseButton::Right
+                                                                    : MouseButton::Middle;
+    // The procedures may open dialogs, during which the refresh can replace this option's
+    // widgets: nothing here touches `watched` after the call.
+    if (watched == mark(j)) {
+        if (!press && button == MouseButton::Left && static_cast<QWidget*>(watched)->rect().contains(event->position().toPoint()))
+            DataOptButton_Click(screen_, j);
+    } else if (watched == caption(j)) {
+        if (press)
+            DataOption_MouseDown(screen_, j);
+        else
+            DataOption_MouseUp(form_, j, button, form_.MarkupLocked);
+    } else if (watched == image(j)) {
+        if (press)
+            DataOptImg_MouseDown(screen_, j);
+        else
+            DataOptImg_MouseUp(form_, j, button, form_.MarkupLocked);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool OptionWidgets::OnDrag(int j, QDropEvent* event, bool drop)
+{
+    const QStringList files = event->mimeData() ? LocalFilesOf(*event->mimeData()) : QStringList();
+    if (!drop) {
+        // A picture file first: copy is the one effect offered back.
+        if (TileAcceptsDrop(screen_, j, files) && (event->possibleActions() & Qt::CopyAction)) {
+            event->setDropAction(Qt::CopyAction);
+            event->accept();
+        } else {
+            event->ignore();
+        }
+        return true;
+    }
+    if (files.isEmpty()) {
+        event->ignore();
+        return true;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    DataOptImg_OLEDragDrop(form_, j, files);
+    return true;
+}
+
 void OptionWidgets::SyncChip(Widgets& w, int j, const TwipsScale& scale)
 {
     const OptionColorControl& m = screen_.Option(j).DataOptColor;
     if (m.visible && !w.chip) {
+        // The chip lies under the (empty) tile, which takes its clicks.
         auto* chip = new QFrame(content_);
         chip->setObjectName(QStringLiteral("DataOptColor%1").arg(j));
         chip->setFrameShape(QFrame::Box);
@@ -65,8 +151,8 @@ void OptionWidgets::SyncImage(Widgets& w, int j, const TwipsScale& scale)
 {
     const OptionImageControl& m = screen_.Option(j).DataOptImg;
     if (m.visible && !w.image) {
-        w.image = new QLabel(content_);
-        w.image->setObjectName(QStringLiteral("DataOptImg%1").arg(j));
+        w.image = Make<QLabel>("DataOptImg%1", j);
+        w.image->setAcceptDrops(true);
         w.image->setAlignment(Qt::AlignCenter);
         w.image->setProperty("pictureKey", QVariant());
     }
@@ -97,8 +183,7 @@ void OptionWidgets::SyncCaption(Widgets& w, int j, const TwipsScale& scale)
 {
     const OptionLabelControl& m = screen_.Option(j).DataOption;
     if (m.visible && !w.caption) {
-        w.caption = new QLabel(content_);
-        w.caption->setObjectName(QStringLiteral("DataOption%1").arg(j));
+        w.caption = Make<QLabel>("DataOption%1", j);
         w.caption->setAutoFillBackground(true);
         w.caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
@@ -125,8 +210,7 @@ void OptionWidgets::SyncMark(Widgets& w, int j, const TwipsScale& scale)
 {
     const OptionMarkControl& m = screen_.Option(j).DataOptButton;
     if (m.visible && !w.mark) {
-        w.mark = new QLabel(content_);
-        w.mark->setObjectName(QStringLiteral("DataOptButton%1").arg(j));
+        w.mark = Make<QLabel>("DataOptButton%1", j);
         w.mark->setAlignment(Qt::AlignCenter);
     }
     if (!w.mark)

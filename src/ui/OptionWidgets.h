@@ -1,7 +1,8 @@
 #pragma once
 // The widgets of the generated options: for each option its caption (DataOption), its selection
 // mark (DataOptButton), its tile picture (DataOptImg) and its colour chip (DataOptColor), made
-// when the model shows them and dropped when it hides them.
+// when the model shows them and dropped when it hides them. The mouse on them and picture files
+// dropped on a tile go to the option procedures of the core.
 #include "Twips.h"
 
 #include <QObject>
@@ -10,7 +11,9 @@
 
 class EditScreen;
 class FormState;
+class QDropEvent;
 class QLabel;
+class QMouseEvent;
 
 class OptionWidgets : public QObject {
     Q_OBJECT
@@ -30,6 +33,9 @@ public:
     QWidget* chip(int j) const;
     int WidgetCount() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Widgets {
         QLabel* caption = nullptr;
@@ -42,6 +48,11 @@ private:
     void SyncCaption(Widgets& w, int j, const TwipsScale& scale);
     void SyncMark(Widgets& w, int j, const TwipsScale& scale);
     QPixmap MarkPixmap(bool selected, const TwipsScale& scale);
+    // Makes a widget of option j that reports the mouse (and, for a tile, drops) here.
+    template <typename W>
+    W* Make(const char* name, int j);
+    bool OnMouse(QObject* watched, int j, QMouseEvent* event);
+    bool OnDrag(int j, QDropEvent* event, bool drop);
 
     FormState& form_;
     EditScreen& screen_;

@@ -117,9 +117,9 @@ std::optional<quint32> QtDialogs::Color(quint32 initialColor)
     return ColorRGB(chosen.red(), chosen.green(), chosen.blue());
 }
 
-int QtDialogs::Popup(const QList<PopupItem>& items)
+int QtDialogs::Popup(const QString& title, const QList<PopupItem>& items)
 {
-    QMenu menu(parent_);
+    QMenu menu(title, parent_);
     QList<QAction*> actions;
     for (const PopupItem& item : items) {
         QAction* action = menu.addAction(item.caption);

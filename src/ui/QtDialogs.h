@@ -13,7 +13,7 @@ public:
     std::optional<QString> Input(const QString& title, const QString& prompt, const QString& defaultText) override;
     FileDialogResult FileDialog(const FileDialogRequest& request) override;
     std::optional<quint32> Color(quint32 initialColor) override;
-    int Popup(const QList<PopupItem>& items) override;
+    int Popup(const QString& title, const QList<PopupItem>& items) override;
     std::unique_ptr<ProgressBox> Progress(const QString& title, const QString& label, int total) override;
 
 private:

@@ -61,10 +61,11 @@ std::optional<quint32> ScriptedDialogs::Color(quint32 initialColor)
     return answer;
 }
 
-int ScriptedDialogs::Popup(const QList<PopupItem>& items)
+int ScriptedDialogs::Popup(const QString& title, const QList<PopupItem>& items)
 {
     RecordedBox box;
     box.kind = QStringLiteral("popup");
+    box.title = title;
     boxes << box;
     popupRequests << items;
     if (popups.empty())

@@ -22,7 +22,7 @@ public:
     std::optional<QString> Input(const QString& title, const QString& prompt, const QString& defaultText) override;
     FileDialogResult FileDialog(const FileDialogRequest& request) override;
     std::optional<quint32> Color(quint32 initialColor) override;
-    int Popup(const QList<PopupItem>& items) override;
+    int Popup(const QString& title, const QList<PopupItem>& items) override;
     // Records the box and every step; Cancel is pressed once `cancelProgressAt` steps are done.
     std::unique_ptr<ProgressBox> Progress(const QString& title, const QString& label, int total) override;
 

@@ -6,6 +6,7 @@
 // the window all work on it; the window's own state lies beside it in FormState.
 #include "EditScreen.h"
 #include "TextBoxState.h"
+#include "TileMenuState.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
@@ -85,6 +86,8 @@ public:
     QString UndoNewText;
     // A key-down handler took a chord: the key-press that follows it types nothing.
     bool KeySwallowed = false;
+    // The tile pop-up menu.
+    TileMenuState MenuTiles;
     // The template "Save Edited Data fields" builds from the edit screen.
     QString ModifiedTemplate;
 

@@ -22,6 +22,7 @@ QString AppError::StandardMessage(int number)
     case ErrorNumber::PermissionDenied: return QStringLiteral("Permission denied");
     case ErrorNumber::PathFileAccess: return QStringLiteral("Path/File access error");
     case ErrorNumber::PathNotFound: return QStringLiteral("Path not found");
+    case ErrorNumber::InvalidPicture: return QStringLiteral("Invalid picture");
     default: return QStringLiteral("Application-defined or object-defined error");
     }
 }

@@ -15,6 +15,7 @@ constexpr int FileNotFound = 53;
 constexpr int PermissionDenied = 70;
 constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;
+constexpr int InvalidPicture = 481;
 }
 
 class AppError : public std::exception {

@@ -51,8 +51,9 @@ public:
     virtual FileDialogResult FileDialog(const FileDialogRequest& request) = 0;
     // The colour dialog, preset to a colour value 0x00BBGGRR; the chosen value, or empty when cancelled.
     virtual std::optional<quint32> Color(quint32 initialColor) = 0;
-    // A pop-up menu; the index of the chosen item, or -1 when none was chosen.
-    virtual int Popup(const QList<PopupItem>& items) = 0;
+    // A pop-up menu at the mouse, titled as a menu of its own; the index of the chosen item, or
+    // -1 when none was chosen.
+    virtual int Popup(const QString& title, const QList<PopupItem>& items) = 0;
     // A progress box for work of `total` steps. Unless a kind of dialogs shows one, the work
     // runs to its end unseen.
     virtual std::unique_ptr<ProgressBox> Progress(const QString& title, const QString& label, int total);

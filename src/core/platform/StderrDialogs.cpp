@@ -78,7 +78,7 @@ std::optional<quint32> StderrDialogs::Color(quint32)
     return std::nullopt;
 }
 
-int StderrDialogs::Popup(const QList<PopupItem>&)
+int StderrDialogs::Popup(const QString&, const QList<PopupItem>&)
 {
     return -1;
 }

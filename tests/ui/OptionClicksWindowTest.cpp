@@ -1,0 +1,73 @@
+// The options on real widgets: a click on an option's label and picture files dropped on a tile
+// reach the option procedures.
+#include "WindowFixture.h"
+#include "ui/EditScreenView.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+const QByteArray kOptionsTemplate =
+    "<p>[VarKit Condition=New||Used|Boxed]</p>\r\n"
+    "<p>[VarKit& Tile=a.png|b.png]</p>\r\n";
+
+struct Window : ProgramWindow {
+    Window() : ProgramWindow(kWindowSettings, kOptionsTemplate) {}
+    EditScreenView& view() { return *window->editScreen(); }
+};
+
+}  // namespace
+
+TEST(OptionClicksWindow, ClickingAnOptionLabelChoosesIt)
+{
+    Window w;
+    ASSERT_TRUE(w.Start());
+    const std::vector<int> row = w.form.screen.OptionsOfField(1);
+    ASSERT_EQ(row.size(), 3u);
+    QLabel* boxed = w.view().optionCaption(row[2]);
+    ASSERT_NE(boxed, nullptr);
+    w.Click(boxed);
+    EXPECT_EQ(w.form.screen.Field(1).DataField.text, QStringLiteral("Boxed"));
+    EXPECT_EQ(w.view().fieldBox(1)->toPlainText(), QStringLiteral("Boxed"));
+    EXPECT_TRUE(w.form.screen.Option(row[2]).DataOptButton.selected);
+    EXPECT_FALSE(w.form.screen.Option(row[1]).DataOptButton.selected);
+}
+
+TEST(OptionClicksWindow, APictureDroppedOnATileReplacesIt)
+{
+    Window w;
+    ASSERT_TRUE(w.Start());
+    const std::vector<int> row = w.form.screen.OptionsOfField(2);
+    ASSERT_EQ(row.size(), 2u);
+    QLabel* tile = w.view().optionImage(row[1]);
+    ASSERT_NE(tile, nullptr);
+    EXPECT_TRUE(tile->acceptDrops());
+    const QString picture = w.Folder() + QStringLiteral("drop[2].png");
+    QImage(12, 12, QImage::Format_RGB32).save(picture);
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(picture)});
+    const QPoint at = tile->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tile, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tile, &drop);
+    w.Settle();
+    EXPECT_EQ(w.form.screen.Field(2).DataField.text, QStringLiteral("drop.png"));
+    EXPECT_EQ(w.form.screen.TileSourceFiles[row[1]], picture);
+    EXPECT_TRUE(w.form.screen.Option(row[1]).DataOptButton.selected);
+    EXPECT_FALSE(w.view().optionImage(row[1])->pixmap().isNull());
+
+    // A text file is refused while it is dragged over.
+    QMimeData text;
+    text.setUrls({QUrl::fromLocalFile(w.Folder() + QStringLiteral("notes.txt"))});
+    QDragEnterEvent refused(at, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.view().optionImage(row[0]), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+}
