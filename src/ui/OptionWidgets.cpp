@@ -3,7 +3,7 @@
 #include "WidgetKit.h"
 #include "editscreen/EditScreen.h"
 #include "editscreen/OptionClicks.h"
-#include "platform/FileList.h"
+#include "platform/DroppedFiles.h"
 #include "platform/PictureFile.h"
 #include "shell/FormState.h"
 
@@ -106,7 +106,7 @@ bool OptionWidgets::OnMouse(QObject* watched, int j, QMouseEvent* event)
 
 bool OptionWidgets::OnDrag(int j, QDropEvent* event, bool drop)
 {
-    const QStringList files = event->mimeData() ? LocalFilesOf(*event->mimeData()) : QStringList();
+    const QStringList files = LocalFilesOf(event->mimeData());
     if (!drop) {
         // A picture file first: copy is the one effect offered back.
         if (TileAcceptsDrop(screen_, j, files) && (event->possibleActions() & Qt::CopyAction)) {

@@ -26,14 +26,13 @@ void QtClipboard::SetImageAndText(const QImage& image, const QString& text)
 
 bool QtClipboard::HasFiles() const
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasUrls();
+    return !LocalFilesOf(QGuiApplication::clipboard()->mimeData()).isEmpty();
 }
 
 QStringList QtClipboard::Files() const
 {
     QStringList files = LocalFilesOf(QGuiApplication::clipboard()->mimeData());
     for (QString& file : files)
-        file.truncate(1024);
+        file.truncate(kClipboardFileNameLimit);
     return files;
 }

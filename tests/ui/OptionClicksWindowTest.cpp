@@ -3,6 +3,7 @@
 #include "WindowFixture.h"
 #include "ui/EditScreenView.h"
 
+#include <QClipboard>
 #include <QImage>
 #include <QLabel>
 #include <QMimeData>
@@ -70,4 +71,25 @@ TEST(OptionClicksWindow, APictureDroppedOnATileReplacesIt)
     QDragEnterEvent refused(at, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w.view().optionImage(row[0]), &refused);
     EXPECT_FALSE(refused.isAccepted());
+}
+
+TEST(OptionClicksWindow, TheClipboardsFileListIsItsLocalFilesWithNamesCut)
+{
+    QtClipboard clipboard;
+    const QString longName = QStringLiteral("/") + QString(1500, QLatin1Char('n')) + QStringLiteral(".png");
+    auto* data = new QMimeData;
+    data->setUrls({QUrl(QStringLiteral("https://example.com/a.png")), QUrl::fromLocalFile(longName),
+                   QUrl::fromLocalFile(QStringLiteral("/tmp/second.gif"))});
+    QGuiApplication::clipboard()->setMimeData(data);
+    EXPECT_TRUE(clipboard.HasFiles());
+    EXPECT_EQ(clipboard.Files(), (QStringList{longName.left(1024), QStringLiteral("/tmp/second.gif")}));
+
+    // Web links alone, or text, are no file list.
+    auto* links = new QMimeData;
+    links->setUrls({QUrl(QStringLiteral("https://example.com/a.png"))});
+    QGuiApplication::clipboard()->setMimeData(links);
+    EXPECT_FALSE(clipboard.HasFiles());
+    clipboard.SetText(QStringLiteral("/tmp/second.gif"));
+    EXPECT_FALSE(clipboard.HasFiles());
+    EXPECT_TRUE(clipboard.Files().isEmpty());
 }

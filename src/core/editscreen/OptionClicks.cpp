@@ -12,6 +12,11 @@ const QString kTextOptionTitle = QStringLiteral("Right-Click Text Option");
 // The trailing blank belongs to the title.
 const QString kTileTitle = QStringLiteral("Load Tiles and Icons ");
 
+bool IsPicture(const QString& path)
+{
+    return DroppedFileKind(path) == DroppedKind::Picture;
+}
+
 bool IsOption(const EditScreen& screen, int j)
 {
     return j >= 1 && j < screen.OptionCount();
@@ -87,7 +92,7 @@ void OfferTileMenu(TemplateSession& session, int j)
     menu.pasteEnabled = false;
     menu.tag = QString::number(j);
     const QString first = clipboard.Files().value(0);
-    menu.pasteEnabled = IsPictureFile(first);
+    menu.pasteEnabled = IsPicture(first);
     const int chosen = session.dialogs().Popup(QString::fromLatin1(TileMenuState::kCaption),
                                                {{QString::fromLatin1(TileMenuState::kCopyCaption), true},
                                                 {QString::fromLatin1(TileMenuState::kPasteCaption), menu.pasteEnabled}});
@@ -163,7 +168,7 @@ void DataOptImg_MouseUp(TemplateSession& session, int j, MouseButton button, boo
 
 bool TileAcceptsDrop(const EditScreen& screen, int j, const QStringList& files)
 {
-    return IsOption(screen, j) && !files.isEmpty() && !screen.Option(j).DataOptColor.visible && IsPictureFile(files.first());
+    return IsOption(screen, j) && !files.isEmpty() && !screen.Option(j).DataOptColor.visible && IsPicture(files.first());
 }
 
 void DataOptImg_OLEDragDrop(TemplateSession& session, int j, const QStringList& files)
