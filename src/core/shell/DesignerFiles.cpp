@@ -173,8 +173,8 @@ void InstallSettingsCommand(FormState& form, const InstallationFile& installatio
         TabTop_Click(form, 1);
 }
 
-// The scanner's host while the commands are looked for ahead of the import: it reports nothing
-// (the import itself reports what the scan finds wrong) and stops when the import is cancelled.
+// Answers every question with nothing: the look-ahead scan reports nothing, the import itself
+// reports what the scan finds wrong.
 class SilentDialogs : public Dialogs {
 public:
     MsgAnswer Message(const QString&, const QString&, MsgButtons, MsgIcon) override { return MsgAnswer::Ok; }
@@ -184,6 +184,8 @@ public:
     int Popup(const QString&, const QList<PopupItem>&) override { return -1; }
 };
 
+// The scanner's host while the commands are looked for ahead of the import: it shows nothing and
+// never cancels (the look-ahead is one quick pass over a template already in memory).
 class LookAheadHost : public ScannerHost {
 public:
     bool CancelRequested() const override { return false; }
