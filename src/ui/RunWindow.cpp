@@ -111,6 +111,7 @@ int RunWindow(int argc, char** argv)
     input.executableFile = QFileInfo(launcher).isExecutable() ? launcher : QApplication::applicationFilePath();
     input.homes = UserHomesFrom(QProcessEnvironment::systemEnvironment());
     input.commandLine = arguments.join(QLatin1Char(' '));
+    input.workingFolder = QDir::currentPath();
 
     QtDialogs dialogs;
     QtShell shell;

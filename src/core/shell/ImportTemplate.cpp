@@ -193,6 +193,11 @@ void OfferOlderData(FormState& form)
 
 }  // namespace
 
+void ReportTemplateNotFound(Dialogs& dialogs)
+{
+    dialogs.Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
+}
+
 QString PriorChoicesFile(const QString& templatePath)
 {
     if (!templatePath.endsWith(QLatin1String(".TPL"), Qt::CaseInsensitive))
@@ -213,7 +218,7 @@ bool FetchTemplate(TemplateSession& session, const QString& path)
         else if (error.number() == ErrorNumber::OutOfMemory)
             ShowErrorReport(session.dialogs(), QStringLiteral("Fetch Template"), error, step);
         else
-            session.dialogs().Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
+            ReportTemplateNotFound(session.dialogs());
         return false;
     }
     Reported(session.dialogs(), QStringLiteral("Fetch Template"), step, [&] {
@@ -246,7 +251,7 @@ bool FileName_KeyPress(FormState& form, int keyAscii)
         return false;
     const QString path = ExpandHome(form.FileName.text);
     if (!CanOpenForReading(path)) {
-        form.dialogs().Message(QStringLiteral("Fetch Template Error"), kFileNotFound, MsgButtons::Ok, MsgIcon::None);
+        ReportTemplateNotFound(form.dialogs());
         return true;
     }
     // Loading replaces the markup: unsaved work is asked about first, as the Open command does.

@@ -5,6 +5,7 @@
 // Save & Reload, a designer's installation template, the command-line tools).
 #include <QString>
 
+class Dialogs;
 class FormState;
 class TemplateSession;
 
@@ -16,6 +17,9 @@ void ImportTemplate(FormState& form);
 // FetchTemplate, then ImportTemplate unless the markup is empty; the markup is then the file
 // as it stands on disk (not changed). True when the file was read.
 bool LoadTemplate(FormState& form, const QString& path);
+// "File not found. Check file name or path.", titled "Fetch Template Error": a template that
+// cannot be opened.
+void ReportTemplateNotFound(Dialogs& dialogs);
 // The file-name box's key handler; true when it handled the key.
 bool FileName_KeyPress(FormState& form, int keyAscii);
 

@@ -10,6 +10,7 @@
 #include "shell/FormState.h"
 #include "ImportTemplate.h"
 
+#include <QDir>
 #include <QImage>
 
 void InitTagButtonColors(FormState& form)
@@ -59,7 +60,7 @@ void HideProgramFiles(FormState&)
 {
 }
 
-CommandLineAction HandleCommandLine(FormState& form, const QString& commandLine)
+CommandLineAction HandleCommandLine(FormState& form, const QString& commandLine, const QString& workingFolder)
 {
     if (commandLine == QLatin1String("i") || commandLine == QLatin1String("d"))
         return CommandLineAction::Associate;
@@ -69,8 +70,13 @@ CommandLineAction HandleCommandLine(FormState& form, const QString& commandLine)
         const QString extension = path.right(4).toUpper();
         if (extension == QLatin1String(".TPL") || extension == QLatin1String(".HTM") || extension == QLatin1String("HTML")
             || extension == QLatin1String(".TXT")) {
-            form.FileName.text = LongPathName(path);
-            return form.FileName.text.isEmpty() ? CommandLineAction::None : CommandLineAction::Template;
+            // A relative name is the one the user typed where the program was started.
+            const QDir started(workingFolder.isEmpty() ? QDir::currentPath() : workingFolder);
+            const QString absolute = QDir::cleanPath(started.absoluteFilePath(ToNativeSeparators(path)));
+            // A name that leads nowhere stays in the box, so that the load reports it.
+            const QString longName = LongPathName(absolute);
+            form.FileName.text = longName.isEmpty() ? absolute : longName;
+            return CommandLineAction::Template;
         }
         return CommandLineAction::None;
     }
@@ -109,7 +115,7 @@ bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks&
         screen.DataScrollbar.max = screen.DataScrollInsert.height;
         screen.NotifyChanged(ScreenElement::ScrollArea, 0);
 
-        if (HandleCommandLine(form, input.commandLine) == CommandLineAction::Associate) {
+        if (HandleCommandLine(form, input.commandLine, input.workingFolder) == CommandLineAction::Associate) {
             if (hooks.associateTplFiles)
                 hooks.associateTplFiles();
             HideProgramFiles(form);
@@ -121,7 +127,10 @@ bool Form_Load(FormState& form, const FormLoadInput& input, const FormLoadHooks&
         if (hooks.showWindow)
             hooks.showWindow();
         BuildHelpRows(form);
-        if (!form.FileName.text.isEmpty()) {
+        if (!form.FileName.text.isEmpty() && !CanOpenForReading(form.FileName.text)) {
+            // The markup screen stays in front, with the name in the box to correct.
+            ReportTemplateNotFound(form.dialogs());
+        } else if (!form.FileName.text.isEmpty()) {
             TabTop_Click(form, 0);
             LoadTemplate(form, form.FileName.text);
             // The program starts with the focus in the first field that takes input.

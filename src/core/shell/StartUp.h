@@ -25,6 +25,9 @@ struct FormLoadInput {
     UserHomes homes;
     // The whole argument text of the command line.
     QString commandLine;
+    // The folder the program was started in, which a relative template name is taken from
+    // (empty: the current folder).
+    QString workingFolder;
 };
 
 // Runs the start-up steps in order. False when the window is to close at once (the switches
@@ -45,8 +48,10 @@ void HideProgramFiles(FormState& form);
 
 enum class CommandLineAction { None, Template, Associate };
 // Puts the command line's template (or the start-up template) into FileName; "i" and "d" ask
-// for the association instead.
-CommandLineAction HandleCommandLine(FormState& form, const QString& commandLine);
+// for the association instead. A relative name is taken from `workingFolder` (empty: the
+// current folder); a name that leads to no file is put in as it is, for the load to report.
+CommandLineAction HandleCommandLine(FormState& form, const QString& commandLine,
+                                    const QString& workingFolder = QString());
 
 // Deletes the scratch file and the preview file; a missing file is no error.
 void Form_Unload(FormState& form);

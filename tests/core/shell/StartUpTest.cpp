@@ -37,9 +37,10 @@ struct Program {
         return WriteTestFile(Folder() + name, bytes);
     }
     void WriteSettings(const QByteArray& custom) const { Write(QStringLiteral("varkit.ini"), "[Custom]\r\n" + custom); }
-    bool Load(const QString& commandLine = QString())
+    bool Load(const QString& commandLine = QString(), const QString& workingFolder = QString())
     {
         FormLoadInput input;
+        input.workingFolder = workingFolder;
         input.executableFolder = folder.path();
         input.homes = TestHomes(folder.path());
         input.commandLine = commandLine;
@@ -189,15 +190,42 @@ TEST(StartUp, CommandLineExtensionsAreTestedOnTheLastFourCharacters)
     EXPECT_TRUE(p.form.FileName.text.isEmpty());
 }
 
-TEST(StartUp, MissingCommandLineFileLoadsNothing)
+TEST(StartUp, CommandLineFileThatCannotBeOpenedIsReported)
+{
+    // Neither a missing file nor a folder that goes by a template's name loads anything, not
+    // even the start-up template: the markup screen stays in front with the name in the box.
+    for (const char* written : {"absent.tpl", "folder.tpl"}) {
+        const QString name = QString::fromLatin1(written);
+        Program p;
+        QDir(p.Folder()).mkpath(QStringLiteral("folder.tpl"));
+        p.Write(QStringLiteral("templates/Start_Here.TPL"), kStartHere);
+        p.WriteSettings("StartupTemplate=templates\\Start_Here.TPL\r\n");
+        ASSERT_TRUE(p.Load(p.Folder() + name)) << written;
+        EXPECT_EQ(p.form.FileName.text, p.Folder() + name);
+        EXPECT_EQ(p.form.screen.FieldCount(), 1) << written;
+        EXPECT_EQ(ScreenOf(p.form), Screen::Markup) << written;
+        EXPECT_EQ(p.dialogs.Titles(), QStringList{QStringLiteral("Fetch Template Error")}) << written;
+        EXPECT_EQ(p.dialogs.Texts(), QStringList{QStringLiteral("File not found. Check file name or path.")}) << written;
+    }
+}
+
+TEST(StartUp, RelativeCommandLineNameIsTakenFromTheStartingFolder)
 {
     Program p;
-    p.Write(QStringLiteral("templates/Start_Here.TPL"), kStartHere);
-    p.WriteSettings("StartupTemplate=templates\\Start_Here.TPL\r\n");
-    ASSERT_TRUE(p.Load(p.Folder() + QStringLiteral("absent.tpl")));
-    EXPECT_TRUE(p.form.FileName.text.isEmpty());
-    EXPECT_EQ(p.form.screen.FieldCount(), 1);
+    p.Write(QStringLiteral("work/jobs/lamp.tpl"), kStartHere);
+    ASSERT_TRUE(p.Load(QStringLiteral("jobs/lamp.tpl"), p.Folder() + QStringLiteral("work")));
+    EXPECT_EQ(p.form.FileName.text, p.Folder() + QStringLiteral("work/jobs/lamp.tpl"));
+    EXPECT_EQ(p.form.MarkupText.Text(), QString::fromLatin1(kStartHere));
+    EXPECT_GT(p.form.screen.FieldCount(), 1);
     EXPECT_TRUE(p.dialogs.boxes.isEmpty());
+
+    // From another folder the same name is missing there, and said so.
+    Program elsewhere;
+    elsewhere.Write(QStringLiteral("work/jobs/lamp.tpl"), kStartHere);
+    ASSERT_TRUE(elsewhere.Load(QStringLiteral("\"jobs/../jobs/lamp.tpl\""), elsewhere.Folder()));
+    EXPECT_EQ(elsewhere.form.FileName.text, elsewhere.Folder() + QStringLiteral("jobs/lamp.tpl"));
+    EXPECT_EQ(elsewhere.form.screen.FieldCount(), 1);
+    EXPECT_EQ(elsewhere.dialogs.CountTitled(QStringLiteral("Fetch Template Error")), 1);
 }
 
 TEST(StartUp, SwitchesRegisterTheAssociationAndCloseBeforeShowing)
