@@ -3,6 +3,7 @@
 #include "BenchTemplates.h"
 #include "platform/DiskFileOps.h"
 #include "platform/NullServices.h"
+#include "platform/QuietDialogs.h"
 #include "shell/FormState.h"
 #include "shell/StartUp.h"
 #include "shell/ImportTemplate.h"
@@ -20,21 +21,6 @@
 #include <memory>
 
 namespace {
-
-// Answers every box with its default and records nothing: the benchmarks show none.
-class QuietDialogs : public Dialogs {
-public:
-    MsgAnswer Message(const QString&, const QString&, MsgButtons buttons, MsgIcon) override
-    {
-        ++messages;
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
-    }
-    std::optional<QString> Input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    FileDialogResult FileDialog(const FileDialogRequest& request) override { return {QString(), request.filterIndex}; }
-    std::optional<quint32> Color(quint32) override { return std::nullopt; }
-    int Popup(const QString&, const QList<PopupItem>&) override { return -1; }
-    int messages = 0;
-};
 
 void Settle()
 {
@@ -67,7 +53,7 @@ void StartToWindowShown(benchmark::State& state)
         Form_Load(form, input, hooks);
         Settle();
         benchmark::DoNotOptimize(window.editScreen()->widgetCount());
-        if (form.screen.FieldCount() < 10 || dialogs.messages > 0)
+        if (form.screen.FieldCount() < 10 || dialogs.Messages() > 0)
             state.SkipWithError("the start-up template did not import cleanly");
         window.close();
     }

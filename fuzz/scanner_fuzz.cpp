@@ -2,7 +2,7 @@
 // of any text, always moving on, never failing, and never leave a tag keyword in the template
 // text it hands back.
 #include "FuzzSupport.h"
-#include "platform/StderrDialogs.h"
+#include "platform/QuietDialogs.h"
 #include "template/TagScanner.h"
 
 namespace {
@@ -16,7 +16,7 @@ public:
     void LetEventsRun() override {}
     Dialogs& dialogs() override { return boxes; }
 
-    StderrDialogs boxes{QuietStream()};
+    QuietDialogs boxes;
     bool loading = false;
     qint64 shown = 0;
 };

@@ -1,16 +1,5 @@
 #include "StderrDialogs.h"
 
-MsgAnswer StderrDialogs::AssumedAnswer(MsgButtons buttons)
-{
-    switch (buttons) {
-    case MsgButtons::Ok: return MsgAnswer::Ok;
-    case MsgButtons::OkCancel: return MsgAnswer::Cancel;
-    case MsgButtons::YesNo: return MsgAnswer::No;
-    case MsgButtons::YesNoCancel: return MsgAnswer::Cancel;
-    }
-    return MsgAnswer::Cancel;
-}
-
 static QString AnswerName(MsgAnswer answer)
 {
     switch (answer) {
@@ -52,7 +41,7 @@ MsgAnswer StderrDialogs::Message(const QString& title, const QString& text, MsgB
     includeErrors_ += includeError;
     if (stopping || includeError)
         lastFailure_ = title + QStringLiteral(": ") + text;
-    const MsgAnswer answer = AssumedAnswer(buttons);
+    const MsgAnswer answer = QuietDialogs::Message(title, text, buttons, icon);
     QString line = title + QStringLiteral(": ") + text;
     if (buttons != MsgButtons::Ok)
         line += QStringLiteral(" [answered ") + AnswerName(answer) + QStringLiteral("]");
@@ -60,25 +49,20 @@ MsgAnswer StderrDialogs::Message(const QString& title, const QString& text, MsgB
     return answer;
 }
 
-std::optional<QString> StderrDialogs::Input(const QString& title, const QString& prompt, const QString&)
+std::optional<QString> StderrDialogs::Input(const QString& title, const QString& prompt, const QString& defaultText)
 {
     Write(title + QStringLiteral(": ") + prompt + QStringLiteral(" [answered Cancel]"));
-    return std::nullopt;
+    return QuietDialogs::Input(title, prompt, defaultText);
 }
 
 FileDialogResult StderrDialogs::FileDialog(const FileDialogRequest& request)
 {
     Write(request.title + QStringLiteral(": file dialog [answered Cancel]"));
-    return {QString(), request.filterIndex};
+    return QuietDialogs::FileDialog(request);
 }
 
-std::optional<quint32> StderrDialogs::Color(quint32)
+std::optional<quint32> StderrDialogs::Color(quint32 initialColor)
 {
     Write(QStringLiteral("Color: colour dialog [answered Cancel]"));
-    return std::nullopt;
-}
-
-int StderrDialogs::Popup(const QString&, const QList<PopupItem>&)
-{
-    return -1;
+    return QuietDialogs::Color(initialColor);
 }

@@ -1,11 +1,11 @@
 #pragma once
 // The dialogs of a headless run: every box goes to standard error as "TITLE: TEXT", and every
-// question takes the answer that deletes and writes nothing (Cancel where offered, else No).
-#include "Dialogs.h"
+// question takes the answer of the quiet dialogs, which deletes and writes nothing.
+#include "QuietDialogs.h"
 
 #include <cstdio>
 
-class StderrDialogs : public Dialogs {
+class StderrDialogs : public QuietDialogs {
 public:
     explicit StderrDialogs(FILE* stream = stderr) : stream_(stream) {}
 
@@ -13,7 +13,6 @@ public:
     std::optional<QString> Input(const QString& title, const QString& prompt, const QString& defaultText) override;
     FileDialogResult FileDialog(const FileDialogRequest& request) override;
     std::optional<quint32> Color(quint32 initialColor) override;
-    int Popup(const QString& title, const QList<PopupItem>& items) override;
 
     // How many standard error reports ("Error N: ...") were shown.
     int ErrorReports() const { return errorReports_; }
@@ -31,9 +30,6 @@ public:
 
     // Put before every line from now on ("row 3: ").
     void SetLinePrefix(const QString& prefix) { prefix_ = prefix; }
-
-    // The answer a headless run assumes for a box with these buttons.
-    static MsgAnswer AssumedAnswer(MsgButtons buttons);
 
 protected:
     // Writes one line; a subclass may keep the lines instead.

@@ -9,6 +9,7 @@
 #include "StartUp.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
+#include "platform/QuietDialogs.h"
 #include "platform/TextFile.h"
 #include "template/TagScanner.h"
 #include "text/TextUtilities.h"
@@ -173,19 +174,8 @@ void InstallSettingsCommand(FormState& form, const InstallationFile& installatio
         TabTop_Click(form, 1);
 }
 
-// Answers every question with nothing: the look-ahead scan reports nothing, the import itself
-// reports what the scan finds wrong.
-class SilentDialogs : public Dialogs {
-public:
-    MsgAnswer Message(const QString&, const QString&, MsgButtons, MsgIcon) override { return MsgAnswer::Ok; }
-    std::optional<QString> Input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    FileDialogResult FileDialog(const FileDialogRequest&) override { return {}; }
-    std::optional<quint32> Color(quint32) override { return std::nullopt; }
-    int Popup(const QString&, const QList<PopupItem>&) override { return -1; }
-};
-
-// The scanner's host while the commands are looked for ahead of the import: it shows nothing and
-// never cancels (the look-ahead is one quick pass over a template already in memory).
+// The scanner's host while the commands are looked for ahead of the import: it shows nothing (the
+// import itself reports what the scan finds wrong) and never cancels (the look-ahead is one quick pass over a template already in memory).
 class LookAheadHost : public ScannerHost {
 public:
     bool CancelRequested() const override { return false; }
@@ -196,7 +186,7 @@ public:
     Dialogs& dialogs() override { return dialogs_; }
 
 private:
-    SilentDialogs dialogs_;
+    QuietDialogs dialogs_;
 };
 
 QString Command(const QString& written)

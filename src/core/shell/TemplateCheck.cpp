@@ -18,7 +18,7 @@ const QString kOperators = QStringLiteral("*/-+\\~#");
 
 // The import's boxes, kept instead of shown: the first field that went past the screen's
 // vertical limit is a finding.
-class QuietDialogs : public StderrDialogs {
+class CheckDialogs : public StderrDialogs {
 public:
     MsgAnswer Message(const QString& title, const QString& text, MsgButtons buttons, MsgIcon icon) override
     {
@@ -194,7 +194,7 @@ struct Checker {
                 Say(n + 1, QStringLiteral("the option list has more than one \"||\": only the last one is selected"));
     }
 
-    void Limits(const QuietDialogs& dialogs, qint64 bytes)
+    void Limits(const CheckDialogs& dialogs, qint64 bytes)
     {
         if (bytes > TemplateFile::kSizeLimit)
             found.append({0, OverLimit(bytes)});
@@ -210,7 +210,7 @@ struct Checker {
 
 namespace {
 
-QList<CheckFinding> Findings(FormState& form, QuietDialogs& dialogs)
+QList<CheckFinding> Findings(FormState& form, CheckDialogs& dialogs)
 {
     const QString markup = form.MarkupText.Text();
     const QList<TagPlace> places = ScanTagPlaces(markup, form.TemplateEncoding, form);
@@ -236,7 +236,7 @@ QList<CheckFinding> Findings(FormState& form, QuietDialogs& dialogs)
 
 std::optional<QList<CheckFinding>> CheckTemplate(const ProgramFolders& folders, const QString& templatePath, QString& error)
 {
-    QuietDialogs dialogs;
+    CheckDialogs dialogs;
     HeadlessSession session(folders, dialogs);
     FormState& form = session.form();
     dialogs.form = &form;
@@ -254,7 +254,7 @@ std::optional<QList<CheckFinding>> CheckTemplate(const ProgramFolders& folders, 
 
 QList<CheckFinding> CheckMarkupOf(FormState& window)
 {
-    QuietDialogs dialogs;
+    CheckDialogs dialogs;
     HeadlessSession session(window.folders, dialogs, window.files());
     dialogs.form = &session.form();
     session.ImportMarkupOf(window);
