@@ -9,7 +9,9 @@
 #include "shell/EditInsertion.h"
 #include "shell/FieldEvents.h"
 #include "shell/FormState.h"
+#include "shell/ScreenTag.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -114,6 +116,12 @@ void BlowupPanel::Sync()
     editButtonFrame_->setVisible(form_.Blowup.EditButtonFrameVisible);
     Place(label_, scale_, form_.layout.BlowupLabel);
     const bool appearing = form_.Blowup.visible && isHidden();
+    const bool closingWithFocus = !form_.Blowup.visible && isVisible() && isAncestorOf(QApplication::focusWidget());
+    if (appearing)
+        returnFocus_ = QApplication::focusWidget();
+    // The focus moves before the panel hides, so that it never passes through another control.
+    if (closingWithFocus && ScreenOf(form_) == Screen::Edit && returnFocus_ && returnFocus_->isVisible())
+        returnFocus_->setFocus(Qt::OtherFocusReason);
     setVisible(form_.Blowup.visible);
     if (appearing)
         editor_->setFocus(Qt::OtherFocusReason);

@@ -6,6 +6,7 @@
 #include "Twips.h"
 
 #include <QFrame>
+#include <QPointer>
 #include <array>
 
 class FormState;
@@ -43,4 +44,7 @@ private:
     QWidget* buttonFrame_ = nullptr;
     QLabel* size_ = nullptr;
     std::array<QPushButton*, 2> buttons_{};
+    // The control that had the focus when the editor opened (the field, after F2); it gets the
+    // focus back when the editor closes over the edit screen.
+    QPointer<QWidget> returnFocus_;
 };

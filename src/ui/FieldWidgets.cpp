@@ -231,8 +231,10 @@ void FieldWidgets::SyncButton(Widgets& w, int i, const TwipsScale& scale)
     }
     if (!w.button)
         return;
-    if (w.button->toolTip() != m.toolTip) {
-        w.button->setToolTip(m.toolTip);
+    // The button takes no focus: F2 in the field is its key, and its tool tip says so.
+    const QString toolTip = m.toolTip + QStringLiteral(" (F2)");
+    if (w.button->toolTip() != toolTip) {
+        w.button->setToolTip(toolTip);
         w.button->setAccessibleName(m.toolTip.trimmed());
     }
     w.button->setEnabled(m.enabled);
@@ -244,7 +246,7 @@ void FieldWidgets::WireBox(FieldBox* box)
 {
     const int i = box->index;
     KeyForwarder::Install(
-        box, [this, i](int& keyCode, int shift) { DataField_KeyDown(form_, i, keyCode, shift); },
+        box, [this, i](int& keyCode, int shift) { DataField_WindowKeyDown(form_, i, keyCode, shift); },
         [this, i](int& keyAscii) { DataField_KeyPress(form_, i, keyAscii); });
     FileDropFilter::Install(box->viewport(), FieldDropAccepted,
                             [this, i](const QStringList& files, int shift) { DataField_OLEDragDrop(form_, i, files, shift); });

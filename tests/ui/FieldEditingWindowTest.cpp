@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QToolButton>
 #include <QUrl>
 
 namespace {
@@ -77,4 +78,23 @@ TEST(FieldEditingWindow, ALabelClickOpensTheEnlargedEditorAndCancelClosesIt)
     w.Click(panel->button(0));
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(w.form.screen.Field(2).DataField.text, QStringLiteral("Lamp"));
+}
+
+TEST(FieldEditingWindow, F2OpensTheEnlargedEditorAndItsCloseGivesTheFieldBackTheFocus)
+{
+    Fields w;
+    ASSERT_TRUE(w.StartActive());
+    EditScreenView* view = w.window->editScreen();
+    BlowupPanel* panel = w.window->blowupPanel();
+    view->fieldBox(2)->setFocus();
+    w.Settle();
+    w.Press(view->fieldBox(2), Qt::Key_F2);
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(w.form.Blowup.tag, QStringLiteral("2"));
+    EXPECT_EQ(w.Focus(), panel->editor());
+    EXPECT_TRUE(view->fieldButton(2)->toolTip().contains(QStringLiteral("F2")));
+
+    w.Press(panel->editor(), Qt::Key_Escape);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(w.Focus(), view->fieldBox(2));
 }

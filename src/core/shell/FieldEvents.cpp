@@ -3,6 +3,7 @@
 #include "FileCommands.h"
 #include "FormState.h"
 #include "ScreenTag.h"
+#include "authoring/FieldKeys.h"
 #include "editscreen/Blowup.h"
 #include "platform/AppError.h"
 
@@ -10,6 +11,7 @@ namespace {
 
 constexpr int kIncludeFileDialog = 4;
 constexpr int kLabelGap = 240;
+constexpr int kEnlargeKeyCode = 113;  // F2
 
 void AskForIncludeFile(FormState& form, int index)
 {
@@ -56,6 +58,22 @@ void DataLabel_Click(FormState& form, int index)
 void DataButton_Click(FormState& form, int index)
 {
     DataLabel_Click(form, index);
+}
+
+void DataField_WindowKeyDown(FormState& form, int index, int& keyCode, int& shift)
+{
+    if (keyCode == kEnlargeKeyCode && shift == 0 && index >= 1 && index < form.screen.FieldCount()) {
+        const EditField& field = form.screen.Field(index);
+        const bool clickable = (field.DataLabel.visible && field.DataLabel.enabled)
+                               || (field.DataButton.visible && field.DataButton.enabled);
+        if (clickable) {
+            keyCode = 0;
+            form.KeySwallowed = false;
+            DataLabel_Click(form, index);
+            return;
+        }
+    }
+    DataField_KeyDown(form, index, keyCode, shift);
 }
 
 void BlowupButton_Click(FormState& form, int index)

@@ -10,6 +10,10 @@ class FormState;
 void DataLabel_Click(FormState& form, int index);
 // The side button does what a click on the label does.
 void DataButton_Click(FormState& form, int index);
+// F2 (no Shift, Ctrl or Alt) in a field does what a click on its label does, when the field
+// shows its label or its side button; the key is then taken (its code becomes 0). Every other
+// key goes on to the field's own key-down.
+void DataField_WindowKeyDown(FormState& form, int index, int& keyCode, int& shift);
 
 // The enlarged editor's buttons: 1 OK puts its text into the field it edits, 0 Cancel does not;
 // both close it and return to the edit screen.

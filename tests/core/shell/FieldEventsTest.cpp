@@ -52,6 +52,48 @@ TEST(FieldEvents, ALabelClickOpensTheEnlargedEditor)
     EXPECT_TRUE(f.dialogs().boxes.isEmpty());
 }
 
+TEST(FieldEvents, F2InAFieldDoesWhatItsLabelClickDoes)
+{
+    FormFixture f;
+    FieldsOfStyles(f, {QStringLiteral(" "), QStringLiteral("+"), QStringLiteral("#")});
+    FormState& form = f.form();
+    EditScreen& screen = form.screen;
+    screen.Field(1).DataLabel.visible = true;
+    screen.Field(2).DataButton.visible = true;  // a side button alone will do
+
+    // Ctrl+F2 and F2 in a field that shows neither label nor button go to the field.
+    int key = 113;
+    int shift = 2;
+    DataField_WindowKeyDown(form, 1, key, shift);
+    EXPECT_EQ(key, 113);
+    shift = 0;
+    DataField_WindowKeyDown(form, 3, key, shift);
+    EXPECT_EQ(key, 113);
+    EXPECT_FALSE(form.Blowup.visible);
+
+    DataField_WindowKeyDown(form, 1, key, shift);
+    EXPECT_EQ(key, 0);
+    EXPECT_TRUE(form.Blowup.visible);
+    EXPECT_EQ(form.Blowup.tag, QStringLiteral("1"));
+    EXPECT_EQ(ScreenOf(form), Screen::Blowup);
+    BlowupButton_Click(form, 0);
+
+    key = 113;
+    DataField_WindowKeyDown(form, 2, key, shift);  // the include field asks for a file
+    EXPECT_EQ(key, 0);
+    ASSERT_EQ(f.dialogs().boxes.size(), 1);
+    EXPECT_EQ(f.dialogs().boxes[0].fileRequest.filterIndex, 4);
+    EXPECT_FALSE(form.Blowup.visible);
+
+    // Other keys keep their field meaning: Shift+Enter breaks the line.
+    screen.Field(1).DataField.selStart = 5;
+    key = 13;
+    shift = 1;
+    DataField_WindowKeyDown(form, 1, key, shift);
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(screen.Field(1).DataField.text, QStringLiteral("value\r\n 1"));
+}
+
 TEST(FieldEvents, OkStoresTheTextAndCancelDoesNot)
 {
     FormFixture f;
