@@ -2,6 +2,7 @@
 
 #include "OptionWidgets.h"
 #include "WidgetKit.h"
+#include "editscreen/FieldNavigation.h"
 #include "editscreen/SectionGroups.h"
 #include "shell/FormState.h"
 
@@ -74,6 +75,7 @@ EditScreenView::EditScreenView(FormState& form, QWidget* parent)
         screen_.DataScrollbar.value = value;
         DataScrollbar_Change();
     });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { BringIntoView(now); });
     connect(&screen_, &EditScreen::changed, this, &EditScreenView::OnChanged);
     connect(&screen_, &EditScreen::reset, this, &EditScreenView::OnReset);
     ScheduleRefresh();
@@ -154,7 +156,49 @@ void EditScreenView::Refresh()
     if (full || scrollDirty_)
         SyncScrollArea();
     scrollDirty_ = false;
+    const int widgets = fields_->WidgetCount() + options_->WidgetCount();
+    if (full || widgets != tabOrderWidgets_) {
+        tabOrderWidgets_ = widgets;
+        SetTabOrder();
+    }
     content_->setUpdatesEnabled(updatesWereEnabled);
+}
+
+void EditScreenView::SetTabOrder()
+{
+    // Each field box, then the captions and tiles of its options.
+    std::vector<std::vector<int>> optionsOf(static_cast<size_t>(qMax(0, screen_.FieldCount())));
+    for (int j = 1; j < screen_.OptionCount(); ++j) {
+        bool ok = false;
+        const int owner = screen_.Option(j).DataOptButton.tag.toInt(&ok);
+        if (ok && owner >= 1 && owner < screen_.FieldCount())
+            optionsOf[static_cast<size_t>(owner)].push_back(j);
+    }
+    QWidget* previous = nullptr;
+    const auto follow = [&previous](QWidget* widget) {
+        if (!widget)
+            return;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    };
+    for (int i = 1; i < screen_.FieldCount(); ++i) {
+        follow(fields_->box(i));
+        for (int j : optionsOf[static_cast<size_t>(i)]) {
+            follow(options_->caption(j));
+            follow(options_->image(j));
+        }
+    }
+}
+
+void EditScreenView::BringIntoView(QWidget* widget)
+{
+    if (!widget || widget->parentWidget() != content_ || !screen_.DataScrollInsertVisible)
+        return;
+    const QRect r = widget->geometry();
+    const Geometry place{scale_.ToTwipsX(r.left()), scale_.ToTwipsY(r.top()), scale_.ToTwipsX(r.width()), scale_.ToTwipsY(r.height())};
+    // The scroll is the model's; the panel follows on the next refresh.
+    ScrollIntoView(screen_, place);
 }
 
 void EditScreenView::SyncScrollArea()

@@ -69,6 +69,10 @@ private:
     void SyncScrollArea();
     void DropGroup(int g);
     void OnKeepClicked(int g, bool checked);
+    // Tab goes from each field box through the captions and tiles of its options.
+    void SetTabOrder();
+    // A control of the content panel that took the focus is scrolled into view.
+    void BringIntoView(QWidget* widget);
 
     FormState& form_;
     EditScreen& screen_;
@@ -87,4 +91,5 @@ private:
     QSet<int> dirtyOptions_;
     QSet<int> dirtyGroups_;
     bool updating_ = false;
+    int tabOrderWidgets_ = -1;
 };

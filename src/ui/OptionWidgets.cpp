@@ -8,11 +8,46 @@
 #include "shell/FormState.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <utility>
+
+namespace {
+
+// An option caption or tile the keyboard reaches: a Tab stop that shows a focus frame.
+class OptionLabel : public QLabel {
+public:
+    explicit OptionLabel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        QPen pen(palette().color(QPalette::Highlight), 2, Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
+bool IsSelectKey(const QKeyEvent* key)
+{
+    const int k = key->key();
+    return key->modifiers() == Qt::NoModifier && (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter);
+}
+
+bool IsMenuKey(const QKeyEvent* key)
+{
+    return key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+}
+
+}  // namespace
 
 OptionWidgets::OptionWidgets(FormState& form, QWidget* content)
     : QObject(content), form_(form), screen_(form.screen), content_(content)
@@ -67,6 +102,13 @@ bool OptionWidgets::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
         return OnMouse(watched, j, static_cast<QMouseEvent*>(event));
+    case QEvent::KeyPress:
+        return OnKey(watched, j, static_cast<QKeyEvent*>(event));
+    case QEvent::ContextMenu:
+        // The mouse's right button has acted on its release; the keyboard's menu request acts here.
+        if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard)
+            RightButtonAction(watched, j);
+        return true;
     case QEvent::DragEnter:
     case QEvent::DragMove:
         return watched == image(j) && OnDrag(j, static_cast<QDropEvent*>(event), false);
@@ -102,6 +144,31 @@ bool OptionWidgets::OnMouse(QObject* watched, int j, QMouseEvent* event)
         return false;
     }
     return true;
+}
+
+bool OptionWidgets::OnKey(QObject* watched, int j, const QKeyEvent* key)
+{
+    if (IsSelectKey(key)) {
+        DataOptButton_Click(screen_, j);
+        return true;
+    }
+    if (IsMenuKey(key)) {
+        RightButtonAction(watched, j);
+        return true;
+    }
+    return false;
+}
+
+void OptionWidgets::RightButtonAction(QObject* watched, int j)
+{
+    // As the mouse: the press selects the option, the release acts.
+    if (watched == caption(j)) {
+        DataOption_MouseDown(screen_, j);
+        DataOption_MouseUp(form_, j, MouseButton::Right, form_.MarkupLocked);
+    } else if (watched == image(j)) {
+        DataOptImg_MouseDown(screen_, j);
+        DataOptImg_MouseUp(form_, j, MouseButton::Right, form_.MarkupLocked);
+    }
 }
 
 bool OptionWidgets::OnDrag(int j, QDropEvent* event, bool drop)
@@ -151,7 +218,7 @@ void OptionWidgets::SyncImage(Widgets& w, int j, const TwipsScale& scale)
 {
     const OptionImageControl& m = screen_.Option(j).DataOptImg;
     if (m.visible && !w.image) {
-        w.image = Make<QLabel>("DataOptImg%1", j);
+        w.image = Make<OptionLabel>("DataOptImg%1", j);
         w.image->setAcceptDrops(true);
         w.image->setAlignment(Qt::AlignCenter);
         w.image->setProperty("pictureKey", QVariant());
@@ -183,7 +250,7 @@ void OptionWidgets::SyncCaption(Widgets& w, int j, const TwipsScale& scale)
 {
     const OptionLabelControl& m = screen_.Option(j).DataOption;
     if (m.visible && !w.caption) {
-        w.caption = Make<QLabel>("DataOption%1", j);
+        w.caption = Make<OptionLabel>("DataOption%1", j);
         w.caption->setAutoFillBackground(true);
         w.caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }

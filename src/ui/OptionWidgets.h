@@ -2,7 +2,8 @@
 // The widgets of the generated options: for each option its caption (DataOption), its selection
 // mark (DataOptButton), its tile picture (DataOptImg) and its colour chip (DataOptColor), made
 // when the model shows them and dropped when it hides them. The mouse on them and picture files
-// dropped on a tile go to the option procedures of the core.
+// dropped on a tile go to the option procedures of the core. Captions and tiles are Tab stops
+// (EditScreenView puts them after their field) whose keys do what the mouse does.
 #include "Twips.h"
 
 #include <QObject>
@@ -12,6 +13,7 @@
 class EditScreen;
 class FormState;
 class QDropEvent;
+class QKeyEvent;
 class QLabel;
 class QMouseEvent;
 
@@ -52,6 +54,10 @@ private:
     template <typename W>
     W* Make(const char* name, int j);
     bool OnMouse(QObject* watched, int j, QMouseEvent* event);
+    // Space or Enter on a caption or tile chooses the option; the Menu key or Shift+F10 does
+    // what the right mouse button does there.
+    bool OnKey(QObject* watched, int j, const QKeyEvent* key);
+    void RightButtonAction(QObject* watched, int j);
     bool OnDrag(int j, QDropEvent* event, bool drop);
 
     FormState& form_;

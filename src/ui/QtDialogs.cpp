@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QCursor>
 #include <QFileDialog>
@@ -117,6 +118,21 @@ std::optional<quint32> QtDialogs::Color(quint32 initialColor)
     return ColorRGB(chosen.red(), chosen.green(), chosen.blue());
 }
 
+namespace {
+
+// At the mouse, unless the mouse is away from the focused control (the menu was asked for
+// with the keyboard): then below that control's top left corner.
+QPoint PopupPosition()
+{
+    const QPoint mouse = QCursor::pos();
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->rect().contains(focus->mapFromGlobal(mouse)))
+        return mouse;
+    return focus->mapToGlobal(QPoint(0, focus->height()));
+}
+
+}  // namespace
+
 int QtDialogs::Popup(const QString& title, const QList<PopupItem>& items)
 {
     QMenu menu(title, parent_);
@@ -126,7 +142,7 @@ int QtDialogs::Popup(const QString& title, const QList<PopupItem>& items)
         action->setEnabled(item.enabled);
         actions << action;
     }
-    QAction* chosen = menu.exec(QCursor::pos());
+    QAction* chosen = menu.exec(PopupPosition());
     return chosen ? static_cast<int>(actions.indexOf(chosen)) : -1;
 }
 

@@ -1,5 +1,5 @@
-// The options on real widgets: a click on an option's label and picture files dropped on a tile
-// reach the option procedures.
+// The options on real widgets: a click on an option's label, the keys on a caption or tile and
+// picture files dropped on a tile reach the option procedures.
 #include "WindowFixture.h"
 #include "ui/EditScreenView.h"
 
@@ -35,6 +35,48 @@ TEST(OptionClicksWindow, ClickingAnOptionLabelChoosesIt)
     EXPECT_EQ(w.view().fieldBox(1)->toPlainText(), QStringLiteral("Boxed"));
     EXPECT_TRUE(w.form.screen.Option(row[2]).DataOptButton.selected);
     EXPECT_FALSE(w.form.screen.Option(row[1]).DataOptButton.selected);
+}
+
+TEST(OptionClicksWindow, TabReachesTheOptionsOfAFieldWhoseKeysDoWhatTheMouseDoes)
+{
+    Window w;
+    ASSERT_TRUE(w.StartActive());
+    const std::vector<int> row = w.form.screen.OptionsOfField(1);
+    const std::vector<int> tiles = w.form.screen.OptionsOfField(2);
+    ASSERT_EQ(row.size(), 3u);
+    ASSERT_EQ(tiles.size(), 2u);
+    w.view().fieldBox(1)->setFocus();
+    w.Settle();
+    // Field 1, then its option captions, then field 2 and its tiles.
+    QList<QWidget*> reached;
+    for (int k = 0; k < 6; ++k) {
+        QTest::keyClick(w.Focus(), Qt::Key_Tab);
+        w.Settle();
+        reached << w.Focus();
+    }
+    const QList<QWidget*> expected = {w.view().optionCaption(row[0]), w.view().optionCaption(row[1]),
+                                      w.view().optionCaption(row[2]), w.view().fieldBox(2),
+                                      w.view().optionImage(tiles[0]), w.view().optionImage(tiles[1])};
+    EXPECT_EQ(reached, expected);
+
+    QLabel* boxed = w.view().optionCaption(row[2]);
+    boxed->setFocus();
+    w.Settle();
+    QTest::keyClick(boxed, Qt::Key_Space);
+    w.Settle();
+    EXPECT_EQ(w.form.screen.Field(1).DataField.text, QStringLiteral("Boxed"));
+    EXPECT_TRUE(w.form.screen.Option(row[2]).DataOptButton.selected);
+
+    // The Menu key on a caption selects it and asks for its new text, as the right button does.
+    w.dialogs.inputs = {QStringLiteral("Sealed")};
+    QLabel* used = w.view().optionCaption(row[1]);
+    used->setFocus();
+    w.Settle();
+    QTest::keyClick(used, Qt::Key_Menu);
+    w.Settle();
+    ASSERT_EQ(w.dialogs.CountTitled(QStringLiteral("Modify Default Option")), 1);
+    EXPECT_EQ(w.form.screen.Option(row[1]).DataOption.caption, QStringLiteral("Sealed"));
+    EXPECT_TRUE(w.form.screen.Option(row[1]).DataOptButton.selected);
 }
 
 TEST(OptionClicksWindow, APictureDroppedOnATileReplacesIt)

@@ -69,3 +69,15 @@ bool PreviousField(EditScreen& screen, int index)
     FocusWholeText(screen, i);
     return true;
 }
+
+bool ScrollIntoView(EditScreen& screen, const Geometry& control)
+{
+    const int offset = screen.DataScrollInsert.top;
+    const int bottom = control.top + control.height + kBottomMargin;
+    const int before = screen.DataScrollbar.value;
+    if (control.top + offset < 0)
+        ScrollTo(screen, control.top - kTopMargin);
+    else if (bottom + offset > screen.DataScrollFrame.height)
+        ScrollTo(screen, bottom - screen.DataScrollFrame.height);
+    return screen.DataScrollbar.value != before;
+}

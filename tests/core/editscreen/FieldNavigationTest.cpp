@@ -109,3 +109,20 @@ TEST(FieldNavigation, TheBarStaysWithinItsRange)
     EXPECT_EQ(few.DataScrollbar.value, 0);
     EXPECT_EQ(few.ActiveField, 4);
 }
+
+TEST(FieldNavigation, AControlFocusedByTabComesIntoViewByTheSameMargins)
+{
+    EditScreen screen;
+    AddFields(screen, 10);  // 6120 twips of rows in a 3000-twip window
+    // Below the window: its bottom ends 120 twips above the lower edge.
+    const Geometry below{2400, 3600, 1800, 300};
+    EXPECT_TRUE(ScrollIntoView(screen, below));
+    EXPECT_EQ(screen.DataScrollbar.value, 3600 + 300 + 120 - 3000);
+    EXPECT_EQ(screen.DataScrollInsert.top, -screen.DataScrollbar.value);
+    // In view: nothing moves.
+    EXPECT_FALSE(ScrollIntoView(screen, {2400, 2400, 1800, 300}));
+    EXPECT_EQ(screen.DataScrollbar.value, 1020);
+    // Above the window: its top 60 twips below the upper edge.
+    EXPECT_TRUE(ScrollIntoView(screen, {2400, 600, 1800, 300}));
+    EXPECT_EQ(screen.DataScrollbar.value, 540);
+}
