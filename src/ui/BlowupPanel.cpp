@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace {
 
@@ -33,6 +35,20 @@ const EditButtonText kEditButtons[] = {
     {"br", " Line Break <br>   or Paragraph<br><br>"},
     {"Clear", " Clear minor Tags in highlighted text. Will not erase text. "},
 };
+
+// The narrowest width at which the button shows its whole caption, with half a blank of room
+// on either side: the caption's width in the button's font and what the style keeps around it.
+int WidthForCaption(const QPushButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.rect = QRect(0, 0, 1000, qMax(1, button->height()));
+    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QFontMetrics metrics = button->fontMetrics();
+    return metrics.horizontalAdvance(button->text()) + metrics.horizontalAdvance(QLatin1Char(' ')) + option.rect.width()
+           - contents.width();
+}
 
 }  // namespace
 
@@ -114,7 +130,7 @@ void BlowupPanel::Sync()
         editor_->setAccessibleName(form_.Blowup.label.isEmpty() ? QStringLiteral("Enlarged field") : form_.Blowup.label);
     }
     editButtonFrame_->setVisible(form_.Blowup.EditButtonFrameVisible);
-    Place(label_, scale_, form_.layout.BlowupLabel);
+    PlaceLabel();
     const bool appearing = form_.Blowup.visible && isHidden();
     const bool closingWithFocus = !form_.Blowup.visible && isVisible() && isAncestorOf(QApplication::focusWidget());
     if (appearing)
@@ -132,9 +148,28 @@ void BlowupPanel::ApplyLayout(const TwipsScale& scale)
     scale_ = scale;
     const WindowLayoutModel& l = form_.layout;
     Place(this, scale, l.Blowup);
-    Place(editButtonFrame_, scale, l.EditButtonFrame);
-    Place(label_, scale, l.BlowupLabel);
+    PlaceEditButtons();
+    PlaceLabel();
     Place(editor_, scale, l.DataBlowup);
     Place(buttonFrame_, scale, l.BlowupButtonFrame);
     buttonFrame_->layout()->setContentsMargins(scale.X(120), 0, scale.X(120), 0);
+}
+
+void BlowupPanel::PlaceEditButtons()
+{
+    for (QPushButton* button : editButtons_)
+        button->setMinimumWidth(WidthForCaption(button));
+    Place(editButtonFrame_, scale_, form_.layout.EditButtonFrame);
+    // Only a font too large for the row widens it: every caption is shown whole.
+    const int needed = editButtonFrame_->layout()->minimumSize().width();
+    editRowExtra_ = qMax(0, needed - editButtonFrame_->width());
+    if (editRowExtra_ > 0)
+        editButtonFrame_->resize(needed, editButtonFrame_->height());
+}
+
+void BlowupPanel::PlaceLabel()
+{
+    Place(label_, scale_, form_.layout.BlowupLabel);
+    if (form_.Blowup.EditButtonFrameVisible && editRowExtra_ > 0)
+        label_->move(label_->x() + editRowExtra_, label_->y());
 }

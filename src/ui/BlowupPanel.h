@@ -32,12 +32,17 @@ public:
 private:
     void BuildEditButtons();
     void WireEditor();
+    // The HTML button row at its place, each button at least as wide as its caption needs.
+    void PlaceEditButtons();
+    // The label right of the row (moved along when the row had to grow) or over the editor.
+    void PlaceLabel();
     // BlowupSize: the character count, after every change of the text.
     void DataBlowup_Change();
 
     FormState& form_;
     TwipsScale scale_;
     QWidget* editButtonFrame_ = nullptr;
+    int editRowExtra_ = 0;  // pixels the row grew beyond its place to fit its captions
     std::array<QPushButton*, 9> editButtons_{};
     QLabel* label_ = nullptr;
     RichTextView* editor_ = nullptr;

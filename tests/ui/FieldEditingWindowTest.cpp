@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QToolButton>
 #include <QUrl>
 
@@ -97,4 +99,23 @@ TEST(FieldEditingWindow, F2OpensTheEnlargedEditorAndItsCloseGivesTheFieldBackThe
     w.Press(panel->editor(), Qt::Key_Escape);
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(w.Focus(), view->fieldBox(2));
+}
+
+TEST(FieldEditingWindow, EveryCaptionOfTheHtmlButtonRowFitsInItsPlace)
+{
+    Fields w;
+    ASSERT_TRUE(w.StartActive());
+    BlowupPanel* panel = w.window->blowupPanel();
+    w.Click(w.window->editScreen()->fieldLabel(2));
+    ASSERT_TRUE(panel->editButtonFrame()->isVisible());
+    EXPECT_EQ(panel->editButtonFrame()->width(), TwipsScale::Of(panel).X(w.form.layout.EditButtonFrame.width));
+    for (int k = 0; k < 9; ++k) {
+        QPushButton* button = panel->editButton(k);
+        SCOPED_TRACE(button->text().toStdString());
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        EXPECT_GE(contents.width(), button->fontMetrics().horizontalAdvance(button->text()));
+    }
 }
