@@ -46,6 +46,8 @@ void ClearTemplate(FormState& form)
     form.HTMLtext.SetText(QString());
     form.TemplateEncoding = TextEncoding::Utf8;
     form.ExportChanged = form.TemplateChanged = false;
+    // The sizes shown are those of the empty template.
+    form.FileSize = form.EditSize = form.MarkupSize = QStringLiteral("0");
     ResetTemplateState(form, 0);
     form.FileMenuEnabled = true;
     form.screen.NotifyReset();

@@ -207,8 +207,13 @@ TEST(FileCommands, OpenAsksAboutBothTextsInOrder)
 TEST(FileCommands, ClearEmptiesEverything)
 {
     Files f;
+    f.form().FileSize = QStringLiteral("27");
+    ASSERT_NE(f.form().EditSize, QStringLiteral("0"));
     MenuFileOpen_Click(f.form(), 1);
     EXPECT_TRUE(f.form().FileName.text.isEmpty());
+    EXPECT_EQ(f.form().FileSize, QStringLiteral("0"));
+    EXPECT_EQ(f.form().EditSize, QStringLiteral("0"));
+    EXPECT_EQ(f.form().MarkupSize, QStringLiteral("0"));
     EXPECT_TRUE(f.form().MarkupText.Text().isEmpty());
     EXPECT_TRUE(f.form().HTMLtext.Text().isEmpty());
     EXPECT_EQ(f.screen().FieldCount(), 1);
