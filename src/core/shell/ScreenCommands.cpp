@@ -198,6 +198,9 @@ void TabTop_Click(FormState& form, int index)
             step = QStringLiteral("Select Edit tab");
             SelectBar(form, 0);
             BringToFront(form, Frame::Desc);
+            // An enlarged editor left open by the question above (nothing was typed) closes
+            // here too: the edit screen is shown as it is.
+            form.Blowup.visible = false;
             form.MenuEditEnabled = true;
             form.FindEnabled = false;
             SetScreen(form, Screen::Edit);

@@ -146,6 +146,14 @@ TEST(FieldEvents, ASwitchOfTabsAsksAboutARealEdit)
     DataLabel_Click(form, 1);
     TabTop_Click(form, 1);  // nothing typed: nothing asked
     EXPECT_TRUE(f.dialogs().boxes.isEmpty());
+    // The EDIT tab closes an unchanged editor as well.
+    TabTop_Click(form, 0);
+    DataLabel_Click(form, 1);
+    TabTop_Click(form, 0);
+    EXPECT_TRUE(f.dialogs().boxes.isEmpty());
+    EXPECT_FALSE(form.Blowup.visible);
+    EXPECT_EQ(ScreenOf(form), Screen::Edit);
+    EXPECT_FALSE(form.FindEnabled);
 
     TabTop_Click(form, 0);
     DataLabel_Click(form, 1);
