@@ -77,31 +77,93 @@ QString ReplaceAnyCase(QString& sourceString, const QString& findString, const Q
     return sourceString;
 }
 
+namespace {
+
+// Where `pattern` first stands at or after offset `begin` of the text made of `front` and then
+// `source` from `from` on; -1 for nowhere. The front is short; the source is searched once.
+qsizetype FindAcross(QStringView front, QStringView source, qsizetype from, QStringView pattern, qsizetype begin)
+{
+    const qsizetype frontSize = front.size();
+    if (begin < frontSize) {
+        const qsizetype inFront = front.indexOf(pattern, begin);
+        if (inFront >= 0)
+            return inFront;
+        // A match that begins in the front and ends in the source.
+        for (qsizetype k = qMax(begin, frontSize - pattern.size() + 1); k < frontSize; ++k) {
+            const qsizetype head = frontSize - k;
+            const qsizetype tail = pattern.size() - head;
+            if (source.size() - from >= tail && front.sliced(k) == pattern.first(head)
+                && source.sliced(from, tail) == pattern.sliced(head))
+                return k;
+        }
+        begin = frontSize;
+    }
+    const qsizetype at = source.indexOf(pattern, from + begin - frontSize);
+    return at < 0 ? -1 : frontSize + at - from;
+}
+
+}  // namespace
+
 QString ReplaceAnyCaseBetween(QString& sourceString, const QString& findStart, const QString& findEnd,
                               const QString& replace)
 {
-    if (findStart.isEmpty())
+    if (findStart.isEmpty() || findEnd.isEmpty())
         return sourceString;
+    // Every span is replaced at the first start of the text as it then stands, as if each search
+    // began again at the front. The result is written once, left to right: `out` holds the
+    // finished front, in which a start can begin only in its last (start length - 1)
+    // characters; `ahead` the text that stands between it and the next source character (a
+    // replacement, or what followed a span that ended before the source). A replacement that
+    // holds the start string would recreate it forever; the search goes on after it instead.
+    const QString upperSource = UpperCased(sourceString);
     const QString upperStart = UpperCased(findStart);
     const QString upperEnd = UpperCased(findEnd);
     const QString upperReplace = UpperCased(replace);
     const bool replaceRecreates = upperReplace.contains(upperStart);
-    QString text = sourceString;
-    QString upper = UpperCased(text);
-    qsizetype from = 0;
+    QString out;
+    QString upperOut;
+    out.reserve(sourceString.size());
+    upperOut.reserve(sourceString.size());
+    QString ahead;
+    QString upperAhead;
+    qsizetype next = 0;     // the next source character to add
+    qsizetype barrier = 0;  // no start begins before this offset of out
     for (;;) {
-        const qsizetype start = upper.indexOf(upperStart, from);
-        if (start < 0)
+        // The text still open to a start: the end of out, what is ahead, then the source.
+        const qsizetype kept = qMax(barrier, out.size() - findStart.size() + 1);
+        const QString front = out.sliced(kept) + ahead;
+        const QString upperFront = upperOut.sliced(kept) + upperAhead;
+        const qsizetype start = FindAcross(upperFront, upperSource, next, upperStart, 0);
+        // The end may overlap the start string: its search begins where the start does.
+        const qsizetype end = start < 0 ? -1 : FindAcross(upperFront, upperSource, next, upperEnd, start);
+        if (end < 0)
             break;
-        const qsizetype end = upper.indexOf(upperEnd, start);
-        if (end < 0 || findEnd.isEmpty())
-            break;
-        const qsizetype length = end + findEnd.size() - start;
-        text.replace(start, length, replace);
-        upper.replace(start, length, upperReplace);
-        from = replaceRecreates ? start + replace.size() : qMax<qsizetype>(0, start - findStart.size() + 1);
+        const qsizetype cut = end + findEnd.size();
+        // Out takes what stands before the span; what follows it in the front stays ahead.
+        out.truncate(kept);
+        upperOut.truncate(kept);
+        out += QStringView(front).first(qMin(start, front.size()));
+        upperOut += QStringView(upperFront).first(qMin(start, front.size()));
+        if (start > front.size()) {
+            out += QStringView(sourceString).sliced(next, start - front.size());
+            upperOut += QStringView(upperSource).sliced(next, start - front.size());
+        }
+        ahead = cut < front.size() ? front.sliced(cut) : QString();
+        upperAhead = cut < front.size() ? upperFront.sliced(cut) : QString();
+        if (cut > front.size())
+            next += cut - front.size();
+        if (replaceRecreates) {
+            out += replace;
+            upperOut += upperReplace;
+            barrier = out.size();
+        } else {
+            ahead.prepend(replace);
+            upperAhead.prepend(upperReplace);
+        }
     }
-    sourceString = text;
+    out += ahead;
+    out += QStringView(sourceString).sliced(next);
+    sourceString = out;
     return sourceString;
 }
 

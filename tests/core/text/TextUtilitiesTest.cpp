@@ -4,6 +4,7 @@
 #include "text/TextUtilities.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 TEST(ReplaceAnyCase, RemovesEveryOccurrenceInAnyCase)
 {
@@ -137,6 +138,47 @@ TEST(ReplaceAnyCaseBetween, SearchRestartsAtTheFront)
     EXPECT_EQ(ReplaceAnyCaseBetween(source, QStringLiteral("ab"), QStringLiteral("c"), QString()), QString());
     QString nested = QStringLiteral("<<x>>");
     EXPECT_EQ(ReplaceAnyCaseBetween(nested, QStringLiteral("<"), QStringLiteral(">"), QString()), QStringLiteral(">"));
+}
+
+TEST(ReplaceAnyCaseBetween, SameAsSearchingAgainFromTheFront)
+{
+    // Every text of up to four letters from "aAb", start of up to three letters, end of up to
+    // two and replacement of up to one, against the definition: replace the first start through
+    // the first end at or after it until either is missing. A replacement holding the start goes
+    // on after itself; one that makes spans forever (the definition never finishes) is left out.
+    QStringList words{QString()};
+    for (qsizetype k = 0; words.size() < 121; ++k)
+        for (QChar c : QStringLiteral("aAb"))
+            words << words[k] + c;
+    const auto definition = [](QString text, const QString& start, const QString& end, const QString& replace) {
+        const bool recreates = replace.contains(start, Qt::CaseInsensitive);
+        qsizetype from = 0;
+        for (int spans = 0; spans < 32; ++spans) {
+            const qsizetype at = text.indexOf(start, from, Qt::CaseInsensitive);
+            const qsizetype stop = at < 0 ? -1 : text.indexOf(end, at, Qt::CaseInsensitive);
+            if (stop < 0)
+                return std::optional<QString>(text);
+            text.replace(at, stop + end.size() - at, replace);
+            from = recreates ? at + replace.size() : 0;
+        }
+        return std::optional<QString>();
+    };
+    int compared = 0;
+    for (const QString& start : words.mid(1, 39))
+        for (const QString& end : words.mid(1, 12))
+            for (const QString& replace : words.mid(0, 4))
+                for (QString text : words) {
+                    const std::optional<QString> expected = definition(text, start, end, replace);
+                    if (!expected)
+                        continue;
+                    ++compared;
+                    ASSERT_EQ(ReplaceAnyCaseBetween(text, start, end, replace), *expected)
+                        << qPrintable(text + QLatin1Char(' ') + start + QLatin1Char(' ') + end + QLatin1Char(' ') + replace);
+                }
+    EXPECT_GT(compared, 200000);
+    // Each removal of "abc" joins the "a" before it to the next "bc".
+    QString joining = QString(20000, QLatin1Char('a')) + QStringLiteral("bc").repeated(20000);
+    EXPECT_EQ(ReplaceAnyCaseBetween(joining, QStringLiteral("AB"), QStringLiteral("c"), QString()), QString());
 }
 
 TEST(Cleanup, TrimsLayoutCharactersAtBothEnds)
