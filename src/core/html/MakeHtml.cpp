@@ -1,6 +1,6 @@
 #include "MakeHtml.h"
 
-#include "Colors.h"
+#include "Arithmetic.h"
 #include "IncludeFile.h"
 #include "NumberText.h"
 #include "platform/AppError.h"
@@ -9,23 +9,12 @@
 
 #include <QRandomGenerator>
 #include <unordered_set>
-#include <variant>
 
 namespace {
 
 const QString kTitle = QStringLiteral("Make HTML");
-const QString kOperators = QStringLiteral("*/-+\\~#");
-constexpr int kMaxOperands = 10;
 // The line break, the closing comment and the empty line every page ends with.
 constexpr qsizetype kTrailerLength = 2 + 28 + 4;
-
-QString MissingValueText()
-{
-    return QStringLiteral("A field that expected a number is set to zero ") + QStringLiteral("\r\n")
-        + QStringLiteral("or has non-numeric characters. ") + QStringLiteral("\r\n") + QStringLiteral("\r\n")
-        + QStringLiteral("Processing will continue without it, ") + QStringLiteral("\r\n")
-        + QStringLiteral("but page appearance may be affected.");
-}
 
 // What Make HTML does with a field, decided once per run from its style.
 enum class Role : quint8 {
@@ -136,132 +125,24 @@ struct RunData {
                     SetValue(j, Value(i));
     }
 
-    // The running result of an expression: a number, or colour text after the "#" operator.
-    using Result = std::variant<double, QString>;
-
-    static double NumberOf(const Result& result)
-    {
-        if (std::holds_alternative<QString>(result))
-            throw AppError(ErrorNumber::TypeMismatch);
-        return std::get<double>(result);
-    }
-
-    // An operand's text, and whether it is the value of a global definition (which the user
-    // fills in) rather than text written in the expression.
-    struct Operand {
-        QString text;
-        bool fromField = false;
-    };
-
-    void ShowMissingValue()
-    {
-        session.dialogs().Message(QStringLiteral("Missing Value"), MissingValueText(), MsgButtons::Ok, MsgIcon::Information);
-    }
-
-    // `told` is whether this field's "Missing Value" box about a value that is not a number was
-    // shown; a user's price such as "1,299.00" or "$20" would count as 1 or 0 without a word.
-    Result Apply(const Result& result, QChar op, const Operand& operand, bool& told)
-    {
-        if (op == QLatin1Char('#')) {
-            const double amount = RoundHalfEven(NumberOf(result));
-            return ShadeColor(operand.text, amount);
-        }
-        bool number = true;
-        const double value = LeadingNumber(operand.text, &number);
-        const bool notANumber = operand.fromField && !operand.text.isEmpty() && !number;
-        if (notANumber && !told) {
-            ShowMissingValue();
-            told = true;
-        }
-        const double current = NumberOf(result);
-        const double computed = Compute(current, op, value, notANumber);
-        if (!std::isfinite(computed))
-            throw AppError(ErrorNumber::Overflow);
-        return computed;
-    }
-
-    // `quiet`: the operand was already reported as not a number.
-    double Compute(double current, QChar op, double value, bool quiet)
-    {
-        switch (op.unicode()) {
-        case '+': return current + value;
-        case '-': return current - value;
-        case '*': return current * value;
-        case '/':
-            if (value == 0) {
-                if (!quiet)
-                    ShowMissingValue();
-                return current;
-            }
-            return current / value;
-        case '\\': {
-            if (value == 0) {
-                if (!quiet)
-                    ShowMissingValue();
-                return current;
-            }
-            const double divisor = RoundHalfEven(value);
-            if (divisor == 0)
-                throw AppError(ErrorNumber::DivisionByZero);
-            return std::trunc(RoundHalfEven(current) / divisor);
-        }
-        case '~': {
-            const double divisor = RoundHalfEven(value);
-            if (divisor == 0)
-                throw AppError(ErrorNumber::DivisionByZero);
-            return std::fmod(RoundHalfEven(current), divisor);
-        }
-        default: return current;
-        }
-    }
-
-    Operand ResolveOperand(const QString& written) const
-    {
-        Operand operand{written};
-        for (int i : definitions) {
-            if (Name(i).compare(operand.text, Qt::CaseInsensitive) == 0) {
-                operand.text = screen.Field(i).DataField.text;
-                operand.fromField = true;
-            }
-        }
-        return operand;
-    }
-
     void ApplyMath()
     {
         step = QStringLiteral("Apply Math to HTML");
+        // An operand that names a global definition stands for its value. The definitions are
+        // read in order, and a value that names a later definition stands for that one's.
+        const auto globalValue = [this](const QString& name) -> std::optional<QString> {
+            const QString* text = nullptr;
+            for (int i : definitions)
+                if (Name(i).compare(text ? *text : name, Qt::CaseInsensitive) == 0)
+                    text = &Value(i);
+            return text ? std::optional<QString>(*text) : std::nullopt;
+        };
         for (int k : maths) {
             QString expression = screen.Field(k).DataLabel.caption;
             expression.remove(QLatin1Char(')'));
             expression.remove(QLatin1Char('('));
             screen.Field(k).DataLabel.caption = expression;
-            Result result = 0.0;
-            int operands = 0;
-            qsizetype lastOperator = 0;  // 1-based position of the last operator seen
-            QChar pending = QLatin1Char('+');
-            bool told = false;
-            const qsizetype length = expression.size();
-            for (qsizetype p = 1; p <= length; ++p) {
-                const QChar c = expression[p - 1];
-                const bool isLast = p == length;
-                if (!kOperators.contains(c) && !isLast)
-                    continue;
-                if (++operands > kMaxOperands)
-                    throw AppError(ErrorNumber::SubscriptOutOfRange);
-                QString operand;
-                QChar next;
-                if (isLast) {
-                    operand = expression.mid(lastOperator, p - lastOperator);
-                } else {
-                    operand = expression.mid(lastOperator, p - 1 - lastOperator);
-                    next = c;
-                    lastOperator = p;
-                }
-                result = Apply(result, pending, ResolveOperand(operand), told);
-                pending = next;
-            }
-            SetValue(k, std::holds_alternative<QString>(result) ? std::get<QString>(result)
-                                                                 : GeneralNumber(std::get<double>(result)));
+            SetValue(k, EvaluateExpression(expression, globalValue, session.dialogs()));
         }
     }
 
