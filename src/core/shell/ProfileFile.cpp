@@ -1,6 +1,7 @@
 #include "ProfileFile.h"
 
 #include "ProfileEncoding.h"
+#include "ProfileTextCache.h"
 
 #include "platform/AppError.h"
 #include "platform/Paths.h"
@@ -136,12 +137,7 @@ void ForEachLineOfSection(QStringView text, QStringView section, Visit&& visit)
 
 std::optional<QString> ReadText(FileOps& files, const QString& path)
 {
-    try {
-        return DecodeText(ReadFileBytes(files, path, kProfileReadLimit)).text;
-    } catch (const AppError&) {
-    } catch (const std::exception&) {  // out of memory on an absurd file
-    }
-    return std::nullopt;
+    return CachedProfileText(files, path, kProfileReadLimit);
 }
 
 // The value as the file should hold it, so that it reads back as itself.
@@ -311,6 +307,8 @@ void WriteProfileValues(FileOps& files, const QString& section, const QList<std:
         QString text = old.text;
         for (const auto& [key, value] : values)
             text = TextWithValue(text, sectionName, TrimBlanks(key), value);
+        // The next read decodes what was written, as it reads back.
+        ForgetProfileText(target);
         WriteFileBytes(files, target, EncodedToReadBack(text, old.encoding, IsAscii(bytes)));
     });
 }

@@ -3,6 +3,7 @@
 #include "platform/DiskFileOps.h"
 #include "shell/ProfileFile.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -350,3 +351,79 @@ TEST_F(ProfileRobustness, HugeFileAndHugeLine)
 }
 
 }  // namespace
+
+namespace {
+
+// The disk, counting the files read.
+class CountingFiles : public DiskFileOps {
+public:
+    QByteArray Read(const QString& path, qint64 maxBytes) override
+    {
+        ++reads;
+        return DiskFileOps::Read(path, maxBytes);
+    }
+    int reads = 0;
+};
+
+// Dates the file back, as a settings file that was last written days ago.
+void Age(const QString& path, int minutes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutes), QFileDevice::FileModificationTime));
+}
+
+}  // namespace
+
+TEST_F(ProfileRead, EveryKeyOfAnUnchangedFileCostsOneRead)
+{
+    CountingFiles files;
+    QByteArray ini = "[Custom]\r\n";
+    for (int n = 1; n <= 25; ++n)
+        ini += "HelpMenu" + QByteArray::number(n) + "=Item " + QByteArray::number(n) + "\r\n";
+    const QString path = Make(ini);
+    Age(path, 60);
+    const auto get = [&](const QString& key) {
+        return GetPrivateProfileString(files, QStringLiteral("Custom"), key, QString(), path, 5000);
+    };
+    for (int n = 1; n <= 25; ++n)
+        EXPECT_EQ(get(QStringLiteral("HelpMenu%1").arg(n)), QStringLiteral("Item %1").arg(n));
+    EXPECT_EQ(ProfileSectionKeys(files, QStringLiteral("Custom"), path).size(), 25);
+    EXPECT_EQ(files.reads, 1);
+
+    // A write is seen by the next read.
+    WriteProfileValue(files, QStringLiteral("Custom"), QStringLiteral("HelpMenu3"), QStringLiteral("Third"), path);
+    EXPECT_EQ(get(QStringLiteral("HelpMenu3")), QStringLiteral("Third"));
+    Age(path, 50);
+    const int afterWrite = files.reads;
+    EXPECT_EQ(get(QStringLiteral("HelpMenu3")), QStringLiteral("Third"));
+    EXPECT_EQ(get(QStringLiteral("HelpMenu4")), QStringLiteral("Item 4"));
+    EXPECT_EQ(files.reads, afterWrite + 1);
+
+    // So is a change by another program, even one that keeps the size and the file.
+    QByteArray changed = Bytes(path);
+    changed.replace("Third", "THIRD");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_EQ(file.write(changed), changed.size());
+    file.close();
+    Age(path, 40);
+    EXPECT_EQ(get(QStringLiteral("HelpMenu3")), QStringLiteral("THIRD"));
+    // And its removal.
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_EQ(get(QStringLiteral("HelpMenu3")), QString());
+}
+
+TEST_F(ProfileRead, AFileJustChangedIsReadEachTime)
+{
+    // Changed within the clock's tick after a read, the file would look the same: until it has
+    // settled, every read goes to the disk.
+    CountingFiles files;
+    const QString path = Make("[Custom]\r\nSplashLogo=a.gif\r\n");
+    EXPECT_EQ(GetPrivateProfileString(files, QStringLiteral("Custom"), QStringLiteral("SplashLogo"), QString(), path, 99),
+              QStringLiteral("a.gif"));
+    Make("[Custom]\r\nSplashLogo=b.gif\r\n");
+    EXPECT_EQ(GetPrivateProfileString(files, QStringLiteral("Custom"), QStringLiteral("SplashLogo"), QString(), path, 99),
+              QStringLiteral("b.gif"));
+    EXPECT_EQ(files.reads, 2);
+}
