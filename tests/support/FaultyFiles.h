@@ -9,7 +9,7 @@
 
 class FaultyFiles : public DiskFileOps {
 public:
-    // Every write, scratch write, copy, new folder and delete whose target path the function
+    // Every write, scratch write, new file, copy, new folder and delete whose target path the function
     // answers with an error number fails with that number; 0 lets it through.
     void FailWrites(std::function<int(const QString&)> fault) { fault_ = std::move(fault); }
     // A full disk: whatever is written fails, as the disk makes it fail.
@@ -28,6 +28,11 @@ public:
     {
         Check(path);
         DiskFileOps::WriteScratch(path, bytes);
+    }
+    void CreateNew(const QString& path, const QByteArray& bytes) override
+    {
+        Check(path);
+        DiskFileOps::CreateNew(path, bytes);
     }
     void Copy(const QString& from, const QString& to) override
     {

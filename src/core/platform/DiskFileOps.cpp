@@ -196,6 +196,28 @@ void DiskFileOps::CopyFile(const QString& from, const QString& to)
     CommitSaveFile(target, to);
 }
 
+void DiskFileOps::CreateNew(const QString& path, const QByteArray& bytes)
+{
+    FolderListingScope::FilesChanged();
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = path.isEmpty() ? -1 : ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        throw AppError(errno == EACCES || errno == EPERM ? ErrorNumber::PermissionDenied : ErrorNumber::PathFileAccess);
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            break;
+        done += wrote;
+    }
+    if (::close(fd) != 0 || done != bytes.size()) {
+        ::unlink(name.constData());
+        throw AppError(ErrorNumber::PathFileAccess);
+    }
+}
+
 void DiskFileOps::Copy(const QString& from, const QString& to)
 {
     FolderListingScope::FilesChanged();

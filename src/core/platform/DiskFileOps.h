@@ -8,6 +8,7 @@ public:
     QByteArray Read(const QString& path, qint64 maxBytes) override;
     void Write(const QString& path, const QByteArray& bytes) override;
     void WriteScratch(const QString& path, const QByteArray& bytes) override;
+    void CreateNew(const QString& path, const QByteArray& bytes) override;
     void Copy(const QString& from, const QString& to) override;
     void MakeFolder(const QString& path) override;
     void Remove(const QString& path) override;

@@ -26,6 +26,10 @@ public:
     // Writes a scratch copy of what the program holds in memory: in place, without the rename
     // and the sync, but a short or failed write still throws.
     virtual void WriteScratch(const QString& path, const QByteArray& bytes) = 0;
+    // Writes a file that must not exist yet, without the rename and the sync: one exclusive
+    // create, so a name another file took meanwhile is never written over. Throws 75 when
+    // anything stands at the path; a short or failed write removes the new file and throws.
+    virtual void CreateNew(const QString& path, const QByteArray& bytes) = 0;
     // Copies a file, or a folder with everything in it, replacing what is at the target.
     virtual void Copy(const QString& from, const QString& to) = 0;
     // Makes the folder and the folders on the way to it; an existing folder is fine.

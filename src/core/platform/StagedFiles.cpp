@@ -6,11 +6,14 @@
 #include <QDir>
 #include <QFile>
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
-StagedFiles::StagedFiles(FileOps& files, const QString& folder) : files_(files), folder_(folder)
+StagedFiles::StagedFiles(FileOps& files, const QString& folder)
+    : files_(files),
+      folder_(folder),
+      folderPrefix_(QDir(folder).filePath(QStringLiteral("x")).chopped(1)),
+      stagedSuffix_(QStringLiteral(".varkit-") + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-'))
 {
     files_.MakeFolder(folder);
 }
@@ -22,20 +25,10 @@ StagedFiles::~StagedFiles()
 
 void StagedFiles::Stage(const QString& fileName, const QByteArray& bytes)
 {
-    const QString target = QDir(folder_).filePath(fileName);
     // A name of its own: the program's id and a number no other staged file of this run has.
-    const QString staged = QDir(folder_).filePath(QLatin1Char('.') + fileName + QStringLiteral(".varkit-")
-                                                  + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-')
-                                                  + QString::number(++serial_));
-    if (files_.Kind(staged) != FileKind::Missing)
-        throw AppError(ErrorNumber::PathFileAccess);
-    try {
-        files_.WriteScratch(staged, bytes);
-    } catch (const AppError&) {
-        RemoveQuietly(staged);
-        throw;
-    }
-    staged_.append({staged, target});
+    const QString staged = QLatin1Char('.') + fileName + stagedSuffix_ + QString::number(++serial_);
+    files_.CreateNew(folderPrefix_ + staged, bytes);
+    staged_.append({staged, fileName});
 }
 
 void StagedFiles::Commit()
@@ -48,13 +41,14 @@ void StagedFiles::Commit()
         RemoveStaged();
         throw AppError(ErrorNumber::PathFileAccess);
     }
+    // Names inside the folder, renamed through its descriptor: no path is walked again per page.
     while (!staged_.isEmpty()) {
         const Entry entry = staged_.takeFirst();
-        if (std::rename(QFile::encodeName(entry.staged).constData(), QFile::encodeName(entry.target).constData()) != 0) {
+        if (::renameat(folder, QFile::encodeName(entry.staged).constData(), folder, QFile::encodeName(entry.target).constData()) != 0) {
             const int number = errno == EACCES || errno == EPERM ? ErrorNumber::PermissionDenied : ErrorNumber::PathFileAccess;
-            RemoveQuietly(entry.staged);
+            RemoveQuietly(folderPrefix_ + entry.staged);
             ::close(folder);
-            throw AppError(number, AppError::StandardMessage(number) + QStringLiteral(": ") + entry.target);
+            throw AppError(number, AppError::StandardMessage(number) + QStringLiteral(": ") + folderPrefix_ + entry.target);
         }
     }
     // The renames themselves reach the disk with the folder.
@@ -75,6 +69,6 @@ void StagedFiles::RemoveQuietly(const QString& path)
 void StagedFiles::RemoveStaged()
 {
     for (const Entry& entry : staged_)
-        RemoveQuietly(entry.staged);
+        RemoveQuietly(folderPrefix_ + entry.staged);
     staged_.clear();
 }

@@ -32,6 +32,7 @@ public:
     const QString& Folder() const { return folder_; }
 
 private:
+    // Both names inside the folder.
     struct Entry {
         QString staged;
         QString target;
@@ -41,6 +42,8 @@ private:
 
     FileOps& files_;
     QString folder_;
+    QString folderPrefix_;  // the folder's path ending in a separator
+    QString stagedSuffix_;  // ".varkit-<process id>-"
     QList<Entry> staged_;
     qint64 serial_ = 0;
 };

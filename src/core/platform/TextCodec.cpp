@@ -91,11 +91,25 @@ void ForEachCodePoint(QStringView text, Add&& add)
     }
 }
 
+// One byte per character, straight into the buffer, up to the first character the code page
+// lacks; from there on character by character, with references.
 QByteArray EncodeWindows1252(const QString& text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    ForEachCodePoint(text, [&](char32_t codePoint, int length, qsizetype) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    const QChar* in = text.constData();
+    char* put = out.data();
+    qsizetype i = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t ch = in[i].unicode();
+        const int byte = ch < 0x80 ? ch : Windows1252Byte(ch);
+        if (byte < 0)
+            break;
+        put[i] = static_cast<char>(byte);
+    }
+    if (i == text.size())
+        return out;
+    out.truncate(i);
+    ForEachCodePoint(QStringView(text).sliced(i), [&](char32_t codePoint, int length, qsizetype) {
         const int byte = length == 1 ? Windows1252Byte(static_cast<char16_t>(codePoint)) : -1;
         if (byte >= 0)
             out += static_cast<char>(byte);

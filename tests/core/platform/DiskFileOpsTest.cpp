@@ -67,6 +67,19 @@ TEST(DiskFileOps, AFullDiskKeepsTheOldFile)
     // A scratch copy is written in place, but a short write still says so.
     const FileSizeLimit fullDisk(8192);
     EXPECT_EQ(ErrorOf([&] { f.files.WriteScratch(f.Path(QStringLiteral("~varkit.tmp")), bigger); }), ErrorNumber::PathFileAccess);
+    // A new file that cannot be written whole is not left behind.
+    EXPECT_EQ(ErrorOf([&] { f.files.CreateNew(f.Path(QStringLiteral("new.htm")), bigger); }), ErrorNumber::PathFileAccess);
+    EXPECT_FALSE(QFileInfo::exists(f.Path(QStringLiteral("new.htm"))));
+}
+
+TEST(DiskFileOps, ANewFileIsNeverWrittenOverWhatIsThere)
+{
+    Folder f;
+    const QString page = f.Path(QStringLiteral("page.htm"));
+    f.files.CreateNew(page, "<p>first</p>");
+    EXPECT_EQ(ErrorOf([&] { f.files.CreateNew(page, "<p>second</p>"); }), ErrorNumber::PathFileAccess);
+    EXPECT_EQ(ReadTestFile(page), QByteArray("<p>first</p>"));
+    EXPECT_EQ(ErrorOf([&] { f.files.CreateNew(f.Path(QStringLiteral("no/such/folder.htm")), "x"); }), ErrorNumber::PathFileAccess);
 }
 
 TEST(DiskFileOps, SpecialFilesAreNeitherReadNorReplaced)
@@ -86,6 +99,7 @@ TEST(DiskFileOps, SpecialFilesAreNeitherReadNorReplaced)
         if (path.startsWith(f.dir.path())) {
             EXPECT_EQ(ErrorOf([&] { f.files.Write(path, "<p>x</p>"); }), ErrorNumber::PathFileAccess);
             EXPECT_EQ(ErrorOf([&] { f.files.WriteScratch(path, "<p>x</p>"); }), ErrorNumber::PathFileAccess);
+            EXPECT_EQ(ErrorOf([&] { f.files.CreateNew(path, "<p>x</p>"); }), ErrorNumber::PathFileAccess);
             EXPECT_EQ(f.files.Kind(path), FileKind::Other) << "replaced by a regular file";
         }
     }

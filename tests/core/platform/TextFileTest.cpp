@@ -171,6 +171,7 @@ TEST(TextFile, ReferencesForWhatWindows1252CannotHold)
     EXPECT_EQ(EncodeText(QStringLiteral("a\u4E2Db"), TextEncoding::Windows1252), QByteArray("a&#20013;b"));
     // A character beyond the basic plane is one reference, not one per surrogate.
     EXPECT_EQ(EncodeText(QStringLiteral("\U0001F600!"), TextEncoding::Windows1252), QByteArray("&#128512;!"));
+    EXPECT_EQ(EncodeText(QStringLiteral("ab\U0001F600\u00E9\u4E2D\u20AC"), TextEncoding::Windows1252), QByteArray("ab&#128512;\xE9&#20013;\x80"));
     EXPECT_EQ(EncodeText(QStringLiteral("\u0150\u20AC\u00E9"), TextEncoding::Windows1252), QByteArray("&#336;\x80\xE9"));
     // A C1 control whose byte holds another character, and a lone surrogate, are not lost either.
     EXPECT_EQ(EncodeText(QStringLiteral("\u0080\u009F"), TextEncoding::Windows1252), QByteArray("&#128;&#159;"));
