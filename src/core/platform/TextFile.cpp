@@ -30,9 +30,11 @@ void WriteTextFile(FileOps& files, const QString& path, const QString& text, Tex
     WriteFileBytes(files, path, EncodeText(text, encoding));
 }
 
-void WriteScratchFile(FileOps& files, const QString& path, const QString& text, TextEncoding encoding)
+qint64 WriteScratchFile(FileOps& files, const QString& path, const QString& text, TextEncoding encoding)
 {
-    files.WriteScratch(ToNativeSeparators(path), EncodeText(text, encoding));
+    const QByteArray bytes = EncodeText(text, encoding);
+    files.WriteScratch(ToNativeSeparators(path), bytes);
+    return bytes.size();
 }
 
 void RemoveIgnoringErrors(FileOps& files, const QString& path)

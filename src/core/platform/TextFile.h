@@ -28,7 +28,8 @@ void WriteFileBytes(FileOps& files, const QString& path, const QByteArray& bytes
 
 // A scratch file holds only a copy of what the program has in memory: it is written in place
 // without the sync to disk a save makes (a failed write still throws, as WriteFileBytes does).
-void WriteScratchFile(FileOps& files, const QString& path, const QString& text, TextEncoding encoding);
+// Returns the number of bytes written.
+qint64 WriteScratchFile(FileOps& files, const QString& path, const QString& text, TextEncoding encoding);
 
 // Deletes a file when it can: for files whose loss nobody misses (scratch and preview files, an
 // old data file the user let go), a file that stays or was never there is no failure.

@@ -74,10 +74,10 @@ struct ImportRun {
         step = QStringLiteral("Loading Template");
         const QString lineBreak = QStringLiteral("\r\n");
         const QString markup = form.MarkupText.Text() + lineBreak;
-        WriteScratchFile(form.files(), form.WorkFile, markup, form.TemplateEncoding);
+        const qint64 markupBytes = WriteScratchFile(form.files(), form.WorkFile, markup, form.TemplateEncoding);
 
         step = QStringLiteral("Reading Template");
-        TemplateFile file = TemplateFile::FromText(markup, form.TemplateEncoding);
+        TemplateFile file = TemplateFile::FromText(markup, markupBytes);
         // The line break written after the markup is not the template's.
         file.SetAppendedBytes(EncodeText(lineBreak, {form.TemplateEncoding.name, false}).size());
         form.EditSize = QString::number(file.byteSize());

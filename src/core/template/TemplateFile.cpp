@@ -13,9 +13,14 @@ TemplateFile TemplateFile::Open(FileOps& files, const QString& path, qint64 appe
 
 TemplateFile TemplateFile::FromText(const QString& text, TextEncoding encoding)
 {
+    return FromText(text, EncodeText(text, encoding).size());
+}
+
+TemplateFile TemplateFile::FromText(const QString& text, qint64 byteSize)
+{
     TemplateFile file;
     file.text_ = text;
-    file.byteSize_ = EncodeText(text, encoding).size();
+    file.byteSize_ = byteSize;
     return file;
 }
 

@@ -14,6 +14,8 @@ public:
     // a larger file is cut there and keeps a size over the limit, which the scanner refuses.
     static TemplateFile Open(FileOps& files, const QString& path, qint64 appendedBytes = 0);
     static TemplateFile FromText(const QString& text, TextEncoding encoding = TextEncoding::Windows1252);
+    // The same for a text whose encoded size is known already.
+    static TemplateFile FromText(const QString& text, qint64 byteSize);
 
     const QString& text() const { return text_; }
     qint64 byteSize() const { return byteSize_; }
