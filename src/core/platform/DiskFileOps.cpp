@@ -198,7 +198,6 @@ void DiskFileOps::CopyFile(const QString& from, const QString& to)
 
 void DiskFileOps::CreateNew(const QString& path, const QByteArray& bytes)
 {
-    FolderListingScope::FilesChanged();
     const QByteArray name = QFile::encodeName(path);
     const int fd = path.isEmpty() ? -1 : ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)

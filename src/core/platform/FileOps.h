@@ -29,6 +29,8 @@ public:
     // Writes a file that must not exist yet, without the rename and the sync: one exclusive
     // create, so a name another file took meanwhile is never written over. Throws 75 when
     // anything stands at the path; a short or failed write removes the new file and throws.
+    // Touches nothing but that file, so it may run on a thread of its own; the caller says
+    // when the folder's listing has changed (FolderListingScope::FilesChanged).
     virtual void CreateNew(const QString& path, const QByteArray& bytes) = 0;
     // Copies a file, or a folder with everything in it, replacing what is at the target.
     virtual void Copy(const QString& from, const QString& to) = 0;

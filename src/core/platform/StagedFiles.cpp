@@ -1,6 +1,7 @@
 #include "StagedFiles.h"
 
 #include "AppError.h"
+#include "Paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,13 +14,15 @@ StagedFiles::StagedFiles(FileOps& files, const QString& folder)
     : files_(files),
       folder_(folder),
       folderPrefix_(QDir(folder).filePath(QStringLiteral("x")).chopped(1)),
-      stagedSuffix_(QStringLiteral(".varkit-") + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-'))
+      stagedSuffix_(QStringLiteral(".varkit-") + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-')),
+      writer_(files)
 {
     files_.MakeFolder(folder);
 }
 
 StagedFiles::~StagedFiles()
 {
+    writer_.Wait();
     RemoveStaged();
 }
 
@@ -27,12 +30,29 @@ void StagedFiles::Stage(const QString& fileName, const QByteArray& bytes)
 {
     // A name of its own: the program's id and a number no other staged file of this run has.
     const QString staged = QLatin1Char('.') + fileName + stagedSuffix_ + QString::number(++serial_);
-    files_.CreateNew(folderPrefix_ + staged, bytes);
+    writer_.Add(folderPrefix_ + staged, bytes);
     staged_.append({staged, fileName});
+}
+
+QList<StagedFiles::Failure> StagedFiles::Finish()
+{
+    QList<Failure> failures;
+    for (const BackgroundWriter::Failure& failure : writer_.Wait()) {
+        for (qsizetype k = 0; k < staged_.size(); ++k) {
+            if (folderPrefix_ + staged_[k].staged == failure.path) {
+                failures.append({staged_[k].target, failure.error});
+                staged_.removeAt(k);
+                break;
+            }
+        }
+    }
+    return failures;
 }
 
 void StagedFiles::Commit()
 {
+    Finish();
+    FolderListingScope::FilesChanged();
     const int folder = ::open(QFile::encodeName(folder_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const bool synced = folder >= 0 && ::syncfs(folder) == 0;
     if (!synced) {

@@ -80,12 +80,12 @@ BatchOutcome MakeBatchPages(FormState& form, StderrDialogs& dialogs, CsvTable ta
         batch.RunRow(outcome.done++);
         outcome.cancelled = advance && !advance(outcome.done) && outcome.done < outcome.rows;
     }
-    outcome.failures = batch.Failures();
     try {
         batch.Commit();
     } catch (const AppError& e) {
         outcome.error = QStringLiteral("could not write the pages to ") + request.outDir + QStringLiteral(": ") + e.message();
     }
+    outcome.failures = batch.Failures();
     outcome.written = batch.Written();
     return outcome;
 }

@@ -7,6 +7,8 @@
 #include "platform/StderrDialogs.h"
 #include "platform/TextCodec.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString kIncludePrefix = QStringLiteral("include:");
@@ -131,17 +133,16 @@ bool BatchRun::RunRow(int k)
     if (dialogs_.PageFailures() != failuresBefore)
         return Fail(k, dialogs_.LastFailure());
     const QString name = PageName(nameColumn_ >= 0 ? row.fields[nameColumn_] : QString(), k + 1);
-    try {
-        output_->Stage(name, EncodeText(form_.HTMLtext.Text(), form_.TemplateEncoding));
-    } catch (const AppError& e) {
-        names_.remove(name);
-        return Fail(k, QStringLiteral("could not write ") + name + QStringLiteral(": ") + e.message());
-    }
+    output_->Stage(name, EncodeText(form_.HTMLtext.Text(), form_.TemplateEncoding));
+    rowOfPage_.insert(name, k);
     return true;
 }
 
 void BatchRun::Commit()
 {
+    for (const StagedFiles::Failure& failure : output_->Finish())
+        Fail(rowOfPage_.value(failure.fileName), QStringLiteral("could not write ") + failure.fileName + QStringLiteral(": ") + failure.error.message());
+    std::stable_sort(failures_.begin(), failures_.end(), [](const Failure& a, const Failure& b) { return a.row < b.row; });
     const int staged = output_->StagedCount();
     output_->Commit();
     written_ += staged;

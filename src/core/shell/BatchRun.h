@@ -8,6 +8,7 @@
 #include "editscreen/EditScreenControls.h"
 #include "platform/StagedFiles.h"
 
+#include <QHash>
 #include <QSet>
 #include <memory>
 #include <vector>
@@ -34,9 +35,11 @@ public:
     void OpenFolder(const QString& folder);
 
     int Rows() const { return static_cast<int>(table_.rows.size()); }
-    // Makes row k's page (from 0) and stages it; false when its Make HTML or its write failed.
+    // Makes row k's page (from 0) and stages it; false when its Make HTML failed. The page is
+    // written while the next rows are made.
     bool RunRow(int k);
-    // Puts the staged pages in place (throws AppError).
+    // Adds the rows whose page could not be written to the failures and puts the other staged
+    // pages in place (throws AppError).
     void Commit();
 
     int Written() const { return written_; }
@@ -64,6 +67,7 @@ private:
     std::vector<FieldGroup> groups_;
     std::unique_ptr<StagedFiles> output_;
     QSet<QString> names_;
+    QHash<QString, int> rowOfPage_;  // page name -> row, from 0
     QList<Failure> failures_;
     int written_ = 0;
 };

@@ -28,8 +28,12 @@ TEST(StagedFiles, TargetsChangeOnlyAtTheCommitAndAFailedPageLeavesNothing)
         pages.Stage(QStringLiteral("a.htm"), "new a");
         pages.Stage(QStringLiteral("b.htm"), "new b");
         files.FailWrites([](const QString& path) { return path.contains(QStringLiteral(".c.htm")) ? ErrorNumber::PathFileAccess : 0; });
-        EXPECT_THROW(pages.Stage(QStringLiteral("c.htm"), "new c"), AppError);
+        pages.Stage(QStringLiteral("c.htm"), "new c");
+        const QList<StagedFiles::Failure> failures = pages.Finish();
         files.Heal();
+        ASSERT_EQ(failures.size(), 1);
+        EXPECT_EQ(failures[0].fileName, QStringLiteral("c.htm"));
+        EXPECT_EQ(failures[0].error.number(), ErrorNumber::PathFileAccess);
         EXPECT_EQ(ReadTestFile(out + QStringLiteral("/b.htm")), QByteArray("old b"));
         EXPECT_EQ(pages.StagedCount(), 2);
         pages.Commit();
@@ -48,10 +52,32 @@ TEST(StagedFiles, PagesNotCommittedAreRemovedAndTheFolderIsMade)
     {
         StagedFiles pages(files, out);
         pages.Stage(QStringLiteral("a.htm"), "new a");
+        EXPECT_TRUE(pages.Finish().isEmpty());
         EXPECT_EQ(Entries(out).size(), 1);
     }
     EXPECT_TRUE(QDir(out).exists());
     EXPECT_TRUE(Entries(out).isEmpty());
     files.FillDisk();
     EXPECT_THROW(StagedFiles(files, dir.filePath(QStringLiteral("full"))), AppError);
+}
+
+TEST(StagedFiles, ManyMorePagesThanWaitAtOnceAllArriveWhole)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out"));
+    FaultyFiles files;
+    files.FailWrites([](const QString& path) { return path.contains(QStringLiteral(".p077.htm")) ? ErrorNumber::PermissionDenied : 0; });
+    StagedFiles pages(files, out);
+    for (int k = 0; k < 300; ++k)
+        pages.Stage(QStringLiteral("p%1.htm").arg(k, 3, 10, QLatin1Char('0')), QByteArray(1000 + k, char('a' + k % 26)));
+    const QList<StagedFiles::Failure> failures = pages.Finish();
+    files.Heal();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_EQ(failures[0].fileName, QStringLiteral("p077.htm"));
+    EXPECT_EQ(failures[0].error.number(), ErrorNumber::PermissionDenied);
+    pages.Commit();
+    const QStringList written = Entries(out);
+    ASSERT_EQ(written.size(), 299);
+    EXPECT_FALSE(written.contains(QStringLiteral("p077.htm")));
+    EXPECT_EQ(ReadTestFile(out + QStringLiteral("/p299.htm")), QByteArray(1299, char('a' + 299 % 26)));
 }
