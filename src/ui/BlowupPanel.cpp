@@ -68,6 +68,9 @@ BlowupPanel::BlowupPanel(FormState& form, QWidget* parent) : QFrame(parent), for
     buttonFrame_ = new QWidget(this);
     buttonFrame_->setObjectName(QStringLiteral("BlowupButtonFrame"));
     auto* row = new QHBoxLayout(buttonFrame_);
+    // Tight, so that the hint is shown whole beside a five-digit size.
+    row->setContentsMargins(0, row->contentsMargins().top(), 0, row->contentsMargins().bottom());
+    row->setSpacing(8);
     row->addWidget(MakeLabel(QStringLiteral("32,000-character limit."), buttonFrame_));
     row->addWidget(MakeLabel(QStringLiteral("Size:"), buttonFrame_));
     size_ = MakeLabel(QString(), buttonFrame_, QStringLiteral("BlowupSize"));
@@ -76,6 +79,12 @@ BlowupPanel::BlowupPanel(FormState& form, QWidget* parent) : QFrame(parent), for
     row->addStretch();
     buttons_[1] = MakeButton(QStringLiteral("OK"), buttonFrame_, QStringLiteral("BlowupButton1"));
     buttons_[0] = MakeButton(QStringLiteral("Cancel"), buttonFrame_, QStringLiteral("BlowupButton0"));
+    // OK and Cancel as wide as their captions (with a blank each side), not the style's
+    // usual button width: the room goes to the hint.
+    for (QPushButton* button : buttons_) {
+        const int blank = button->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+        button->setFixedWidth(WidthForCaption(button) + 2 * blank);
+    }
     row->addWidget(buttons_[1]);
     row->addWidget(buttons_[0]);
     for (int k = 0; k < 2; ++k)

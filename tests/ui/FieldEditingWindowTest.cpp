@@ -6,6 +6,7 @@
 #include "ui/EditScreenView.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStyle>
@@ -117,5 +118,23 @@ TEST(FieldEditingWindow, EveryCaptionOfTheHtmlButtonRowFitsInItsPlace)
         option.text = button->text();
         const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         EXPECT_GE(contents.width(), button->fontMetrics().horizontalAdvance(button->text()));
+    }
+}
+
+TEST(FieldEditingWindow, TheEditorsLastRowShowsEveryLabelWholeBesideTheLargestSize)
+{
+    Fields w;
+    ASSERT_TRUE(w.StartActive());
+    w.Click(w.window->editScreen()->fieldLabel(2));
+    QWidget* row = w.window->blowupPanel()->findChild<QWidget*>(QStringLiteral("BlowupButtonFrame"));
+    ASSERT_NE(row, nullptr);
+    ASSERT_TRUE(row->isVisible());
+    row->findChild<QLabel*>(QStringLiteral("BlowupSize"))->setText(QStringLiteral("32000"));
+    row->layout()->activate();
+    const QList<QLabel*> labels = row->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 4);
+    for (QLabel* label : labels) {
+        SCOPED_TRACE(label->text().toStdString());
+        EXPECT_GE(label->width(), label->sizeHint().width());
     }
 }
