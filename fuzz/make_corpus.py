@@ -176,6 +176,9 @@ def settings_seeds():
         values = [SETTINGS_VALUES[(i + k) % len(SETTINGS_VALUES)] for k in range(count)]
         seeds["%s.ini" % name] = data + b"".join(b"\0" + v.encode("utf-8") for v in values)
     seeds["all_keys.ini"] = shipped + b"".join(b"\0v%d" % k for k in range(53))
+    # The only encoding declaration is in the value the first write replaces.
+    seeds["declared_in_value.ini"] = (b"[Custom]\r\nStartupTemplate=<meta charset=shift_jis>\r\n\0x\0"
+                                      + "Caf\u00e9 \u20ac".encode("utf-8"))
     return seeds
 
 

@@ -32,7 +32,8 @@ bool IsAscii(const QByteArray& bytes)
 
 // The file's bytes in its own encoding, unless the next read would take them for other text: a
 // windows-1252 file whose last byte that UTF-8 lacks was just removed would read as UTF-8 and
-// change the meaning of the rest. It is then written as UTF-8, which reads back as written
+// change the meaning of the rest; a file whose encoding was declared only in a value now
+// replaced would read back in another encoding. It is then written as UTF-8, which reads back as written
 // (with a byte order mark when even that would be misread).
 QByteArray EncodedToReadBack(const QString& text, const TextEncoding& encoding, bool wasAscii)
 {
@@ -46,7 +47,11 @@ QByteArray EncodedToReadBack(const QString& text, const TextEncoding& encoding, 
     choices << TextEncoding::Utf8;
     for (const TextEncoding& choice : choices) {
         QByteArray bytes = EncodeText(text, choice);
-        if (EncodeText(DecodeText(bytes).text, choice) == bytes)
+        // The next read takes the bytes for what they hold, and the next write of the same text
+        // in the encoding that read finds gives the same bytes: an encoding declared only in a
+        // value just replaced is not kept.
+        const DecodedText back = DecodeText(bytes);
+        if (EncodeText(back.text, choice) == bytes && EncodeText(text, back.encoding) == bytes)
             return bytes;
     }
     return EncodeText(text, TextEncoding::Utf8Bom);

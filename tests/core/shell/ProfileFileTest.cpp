@@ -267,6 +267,19 @@ TEST_F(ProfileWrite, ACharacterWindows1252LacksIsKeptWhenTheFilesLastLetterGoes)
     EXPECT_EQ(Bytes(path), once);
 }
 
+TEST_F(ProfileWrite, AnEncodingDeclaredInAValueThatIsReplacedIsNotKept)
+{
+    // The file reads as Shift_JIS only because of the declaration in the value being replaced:
+    // written in Shift_JIS, the next read would take the references for the text itself.
+    const QString path = Make("[S]\r\na=<meta charset=shift_jis>\r\n");
+    const QString value = QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC");
+    Set(path, "S", "a", value);
+    EXPECT_EQ(Get(path, "S", "a"), value);
+    const QByteArray once = Bytes(path);
+    Set(path, "S", "a", value);
+    EXPECT_EQ(Bytes(path), once);
+}
+
 TEST_F(ProfileWrite, FileKeepsItsEncoding)
 {
     const QString cp1252 = Make("[S]\r\nold=caf\xE9\r\n", "cp1252.ini");
