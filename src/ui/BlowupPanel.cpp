@@ -68,9 +68,6 @@ BlowupPanel::BlowupPanel(FormState& form, QWidget* parent) : QFrame(parent), for
     buttonFrame_ = new QWidget(this);
     buttonFrame_->setObjectName(QStringLiteral("BlowupButtonFrame"));
     auto* row = new QHBoxLayout(buttonFrame_);
-    // Tight, so that the hint is shown whole beside a five-digit size.
-    row->setContentsMargins(0, row->contentsMargins().top(), 0, row->contentsMargins().bottom());
-    row->setSpacing(8);
     row->addWidget(MakeLabel(QStringLiteral("32,000-character limit."), buttonFrame_));
     row->addWidget(MakeLabel(QStringLiteral("Size:"), buttonFrame_));
     size_ = MakeLabel(QString(), buttonFrame_, QStringLiteral("BlowupSize"));
