@@ -134,7 +134,6 @@ bool BatchRun::RunRow(int k)
         return Fail(k, dialogs_.LastFailure());
     const QString name = PageName(nameColumn_ >= 0 ? row.fields[nameColumn_] : QString(), k + 1);
     output_->Stage(name, EncodeText(form_.HTMLtext.Text(), form_.TemplateEncoding));
-    rowOfPage_.insert(name, k);
     return true;
 }
 
@@ -154,8 +153,8 @@ QString BatchRun::PageName(const QString& wanted, int row)
     if (base.isEmpty())
         base = QString::number(row).rightJustified(4, QLatin1Char('0'));
     QString name = base + QStringLiteral(".htm");
-    for (int n = 2; names_.contains(name); ++n)
+    for (int n = 2; rowOfPage_.contains(name); ++n)
         name = base + QLatin1Char('-') + QString::number(n) + QStringLiteral(".htm");
-    names_.insert(name);
+    rowOfPage_.insert(name, row - 1);
     return name;
 }

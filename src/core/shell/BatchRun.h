@@ -9,7 +9,6 @@
 #include "platform/StagedFiles.h"
 
 #include <QHash>
-#include <QSet>
 #include <memory>
 #include <vector>
 
@@ -66,8 +65,7 @@ private:
     std::vector<FieldOption> options_;
     std::vector<FieldGroup> groups_;
     std::unique_ptr<StagedFiles> output_;
-    QSet<QString> names_;
-    QHash<QString, int> rowOfPage_;  // page name -> row, from 0
+    QHash<QString, int> rowOfPage_;  // the page names taken in this batch -> their row, from 0
     QList<Failure> failures_;
     int written_ = 0;
 };
