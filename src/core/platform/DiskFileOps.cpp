@@ -198,8 +198,10 @@ void DiskFileOps::CopyFile(const QString& from, const QString& to)
 
 void DiskFileOps::CreateNew(const QString& path, const QByteArray& bytes)
 {
+    if (path.isEmpty())
+        throw AppError(ErrorNumber::PathFileAccess);
     const QByteArray name = QFile::encodeName(path);
-    const int fd = path.isEmpty() ? -1 : ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         throw AppError(errno == EACCES || errno == EPERM ? ErrorNumber::PermissionDenied : ErrorNumber::PathFileAccess);
     qint64 done = 0;
